@@ -1,0 +1,81 @@
+#pragma once
+// Exercise items and the constant tables they are kept in.
+
+#include <cassert>
+#include <span>
+
+#include "platform.h"
+
+namespace drill {
+
+struct DrillItem {
+    int Number = 0;
+    TextView Prompt;         // the word with "_" for the letters to choose; a leading blank is shown
+    TextView CorrectOption;  // one of the profile's two option values
+    TextView FullText;       // stored, never computed from the prompt
+};
+
+// Rows numbered 1..N without gaps; N fits the 8-bit slots of the question order.
+class ItemBank {
+public:
+    constexpr explicit ItemBank(std::span<const DrillItem> rows) : rows_(rows) {}
+
+    constexpr int Size() const { return static_cast<int>(rows_.size()); }
+
+    const DrillItem& Row(int number) const {
+        assert(number >= 1 && number <= Size() && "row numbers come from the question order");
+        return rows_[static_cast<std::size_t>(number - 1)];
+    }
+
+    std::span<const DrillItem> Rows() const { return rows_; }
+
+private:
+    std::span<const DrillItem> rows_;
+};
+
+// A line of rule text that the rules button writes into the rules window at its place (twips).
+struct RuleLine {
+    int X = 0;
+    int Y = 0;
+    TextView Text;
+};
+
+// A rule category of the result summary: a contiguous range of bank numbers.
+struct ResultCategory {
+    TextView RowCaption;
+    int FirstNumber = 0;
+    int LastNumber = 0;
+};
+
+// Where the result window shows the values of one category.
+struct CategoryLabels {
+    Control Errors;
+    Control Shown;
+};
+
+// The result window's value labels; Categories runs parallel to the profile's categories.
+struct ResultLabels {
+    Control Total;
+    Control NoAnswer;
+    Control Asked;
+    std::span<const CategoryLabels> Categories;
+};
+
+// Everything that differs between the choice drills.
+struct DrillProfile {
+    ItemBank Bank;
+    TextView FirstOption;   // carried by Command3
+    TextView SecondOption;  // carried by Command4
+    TextView MessageTitle;
+    TextView EndMessage;
+    MessageStyle WarningIcon = MessageStyle::Plain;
+    MessageStyle EndIcon = MessageStyle::Plain;
+    // Written into the rules window at every allowed press of the rules button; empty when the
+    // rules window carries its text as labels.
+    std::span<const RuleLine> RuleLines = {};
+    // Empty for the drills without a result summary.
+    std::span<const ResultCategory> Categories = {};
+    ResultLabels ResultWindow = {Control::Label2, Control::Label21, Control::Label22, {}};
+};
+
+}  // namespace drill

@@ -1,0 +1,148 @@
+#include "drill_session.h"
+
+namespace drill {
+
+DrillSession::DrillSession(const DrillProfile& profile, Platform& platform)
+    : profile_(profile), platform_(platform), questionOrder_(profile.Bank.Size()) {
+    if (!profile.Categories.empty()) tally_.emplace(profile.Categories);
+}
+
+void DrillSession::StartRound() {
+    if (position_ != 0) return;
+    questionOrder_.Draw(platform_);
+    position_ = 1;
+    LoadItem();
+    ShowItem();
+}
+
+void DrillSession::AnswerItem(TextView option) {
+    if (Finished()) {
+        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        return;
+    }
+    if (position_ == 0) return;
+    ++answerCount_;
+    const bool wrongFirstAnswer = answerCount_ == 1 && option != currentItem_.CorrectOption;
+    if (!wrongFirstAnswer) {
+        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        return;
+    }
+    CountError();
+    platform_.SetCaption(Form::Form1, Control::Label8, ErrorMark);
+    // The drills with result categories show the full text before the count; the others after.
+    if (tally_) {
+        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        ShowErrorCount();
+    } else {
+        ShowErrorCount();
+        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+    }
+}
+
+void DrillSession::NextItem() {
+    if (position_ == 0) return;
+    platform_.SetCaption(Form::Form1, Control::Label8, u"");
+    if (answerCount_ == 0 && position_ <= N()) {
+        CountNoAnswer();
+        ShowErrorCount();
+    }
+    answerCount_ = 0;
+    ++position_;
+    if (Finished()) {
+        platform_.ShowMessage(profile_.EndMessage, profile_.EndIcon, profile_.MessageTitle);
+        return;
+    }
+    LoadItem();
+    ShowItem();
+}
+
+bool DrillSession::RulesAllowed() {
+    if (Finished()) return true;
+    if (position_ > 0 && answerCount_ == 0) {
+        platform_.ShowMessage(RulesWarning, profile_.WarningIcon, profile_.MessageTitle);
+        return false;
+    }
+    return true;
+}
+
+void DrillSession::ShowRules() {
+    if (!RulesAllowed()) return;
+    platform_.ShowWindow(Form::Form2);
+    for (const RuleLine& line : profile_.RuleLines) {
+        platform_.PlotPoint(Form::Form2, line.X, line.Y);
+        platform_.PrintLine(Form::Form2, line.Text);
+    }
+}
+
+void DrillSession::ShowResult() {
+    if (!tally_) return;
+    const ResultLabels& labels = profile_.ResultWindow;
+    platform_.ShowWindow(Form::Form3);
+    platform_.SetCaption(Form::Form3, labels.Total, Digits(static_cast<std::uint32_t>(errorCount_)));
+    for (int k = 1; k <= tally_->CategoryCount(); ++k) {
+        platform_.SetCaption(Form::Form3, labels.Categories[static_cast<std::size_t>(k - 1)].Errors,
+                             CounterText(tally_->CategoryErrors(k)));
+    }
+    platform_.SetCaption(Form::Form3, labels.NoAnswer, CounterText(tally_->NoAnswerCount()));
+    const Text asked = position_ == 0 ? Text{}
+                       : Finished()   ? Digits(static_cast<std::uint32_t>(N()))
+                                      : Digits(static_cast<std::uint32_t>(position_));
+    platform_.SetCaption(Form::Form3, labels.Asked, asked);
+    for (int k = 1; k <= tally_->CategoryCount(); ++k) {
+        platform_.SetCaption(Form::Form3, labels.Categories[static_cast<std::size_t>(k - 1)].Shown,
+                             CounterText(tally_->CategoryShown(k)));
+    }
+}
+
+void DrillSession::Press(Control button) {
+    switch (button) {
+        case Control::Command1: ShowRules(); break;
+        case Control::Command2: StartRound(); break;
+        case Control::Command3: AnswerItem(profile_.FirstOption); break;
+        case Control::Command4: AnswerItem(profile_.SecondOption); break;
+        case Control::Command5: NextItem(); break;
+        case Control::Command6: ShowResult(); break;
+        case Control::Command7: platform_.EndProgram(); break;
+        default: break;
+    }
+}
+
+void DrillSession::LoadItem() {
+    currentItem_ = profile_.Bank.Row(questionOrder_.Slot(position_));
+    CountShown();
+}
+
+void DrillSession::ShowItem() {
+    platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.Prompt);
+    platform_.SetCaption(Form::Form1, Control::Label7, Digits(static_cast<std::uint32_t>(position_)));
+}
+
+void DrillSession::ShowErrorCount() {
+    platform_.SetCaption(Form::Form1, Control::Label5, Digits(static_cast<std::uint32_t>(errorCount_)));
+}
+
+// The three counting points. Without result categories they raise the one error counter; with
+// them the tally counts and the error count is its total.
+void DrillSession::CountShown() {
+    if (tally_) tally_->CountShown(currentItem_.Number);
+}
+
+void DrillSession::CountError() {
+    if (!tally_) {
+        ++errorCount_;
+        return;
+    }
+    tally_->CountError(currentItem_.Number);
+    errorCount_ = tally_->ErrorTotal();
+}
+
+void DrillSession::CountNoAnswer() {
+    if (!tally_) {
+        ++errorCount_;
+        return;
+    }
+    tally_->CountNoAnswer();
+    errorCount_ = tally_->ErrorTotal();
+}
+
+}  // namespace drill

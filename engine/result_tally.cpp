@@ -1,0 +1,42 @@
+#include "result_tally.h"
+
+#include <cassert>
+
+namespace drill {
+
+namespace {
+
+void Raise(Counter& counter) { counter = counter.value_or(0) + 1; }
+
+}  // namespace
+
+ResultTally::ResultTally(std::span<const ResultCategory> categories)
+    : categories_(categories), errors_(categories.size()), shown_(categories.size()) {}
+
+int ResultTally::CategoryOf(int number) const {
+    for (std::size_t k = 0; k < categories_.size(); ++k) {
+        if (number >= categories_[k].FirstNumber && number <= categories_[k].LastNumber) {
+            return static_cast<int>(k) + 1;
+        }
+    }
+    assert(false && "the categories cover every bank number");
+    return 1;
+}
+
+void ResultTally::CountShown(int number) { Raise(shown_[Index(CategoryOf(number))]); }
+
+void ResultTally::CountError(int number) { Raise(errors_[Index(CategoryOf(number))]); }
+
+void ResultTally::CountNoAnswer() { Raise(noAnswer_); }
+
+std::uint8_t ResultTally::ErrorTotal() const {
+    int sum = noAnswer_.value_or(0);
+    for (const Counter& errors : errors_) sum += errors.value_or(0);
+    return static_cast<std::uint8_t>(sum);
+}
+
+Text CounterText(const Counter& counter) {
+    return counter ? Digits(static_cast<std::uint32_t>(*counter)) : Text{};
+}
+
+}  // namespace drill

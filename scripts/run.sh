@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds one program and starts it: scripts/run.sh tavrel
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+programs=$(ls programs | grep -v CMakeLists || true)
+name=${1:-}
+if [[ -z "$name" || ! -d "programs/$name" ]]; then
+  echo "usage: scripts/run.sh PROGRAM   (PROGRAM is one of: $(echo $programs))" >&2
+  exit 2
+fi
+
+bash scripts/install-packages.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target "$name"
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display to open the window on: start $name from a desktop session (or set DISPLAY)." >&2
+  exit 1
+fi
+exec "build/programs/$name/$name"

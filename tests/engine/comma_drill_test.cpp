@@ -1,0 +1,214 @@
+#include "comma_drill.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "recording_platform.h"
+
+namespace drill {
+namespace {
+
+using testing::RecordingPlatform;
+using testing::Utf16;
+using Log = std::vector<std::string>;
+
+constexpr SentenceItem kRows[] = {
+    {1, u"Лодка плывущая по реке качнулась.", u"Лодка, плывущая по реке, качнулась."},
+    {2, u"Внимание лося привлёк звук послышавшийся сверху.", u"Внимание лося привлёк звук, послышавшийся сверху."},
+};
+constexpr SentenceBank kBank(kRows);
+
+const std::string kRulesWarning = "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
+const std::string kRestoreWarning = "message 48 [Luzema] Повтор возможен до проверки.";
+const std::string kConfirmWarning = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
+const std::string kEnd = "message 64 [Luzema] Опрос окончен.";
+
+struct Pass {
+    RecordingPlatform platform;
+    CommaDrill drill{kBank, u"Luzema", platform};
+
+    // Sentence 2 first, then sentence 1.
+    Pass() { platform.ScriptOrder({2, 1}, 2); }
+    void Start() { drill.StartRound(); }
+    void Type(std::string_view text) { platform.text1 = Utf16(text); }
+    void Press(Control button) { drill.Press(button); }
+};
+
+enum class State { NotStarted, Unanswered, Edited, Answered, Finished };
+
+void Bring(Pass& pass, State state) {
+    if (state == State::NotStarted) return;
+    pass.Start();
+    if (state == State::Edited) pass.Type("Внимание лося, привлёк звук послышавшийся сверху.");
+    if (state == State::Answered) pass.Press(Control::Command4);  // unedited: wrong
+    if (state == State::Finished) {
+        pass.Press(Control::Command5);
+        pass.Press(Control::Command5);
+    }
+    pass.platform.TakeLog();
+}
+
+struct Transition {
+    const char* name;
+    State state;
+    Control button;
+    Log expectedLog;
+    int position;
+    int answerCount;
+    int errorCount;
+};
+
+void PrintTo(const Transition& t, std::ostream* out) { *out << t.name; }
+
+class CommaTransitions : public ::testing::TestWithParam<Transition> {};
+
+TEST_P(CommaTransitions, WritesExactlyWhatTheStateCallsFor) {
+    const Transition& t = GetParam();
+    Pass pass;
+    Bring(pass, t.state);
+    pass.Press(t.button);
+    EXPECT_EQ(pass.platform.log, t.expectedLog);
+    EXPECT_EQ(pass.drill.Position(), t.position);
+    EXPECT_EQ(pass.drill.AnswerCount(), t.answerCount);
+    EXPECT_EQ(pass.drill.ErrorCount(), t.errorCount);
+}
+
+const std::string kShown2 = "Text1 := Внимание лося привлёк звук послышавшийся сверху.";
+const std::string kShown1 = "Text1 := Лодка плывущая по реке качнулась.";
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStateAndButton, CommaTransitions,
+    ::testing::Values(
+        Transition{"NotStarted_Start", State::NotStarted, Control::Command2, {"reseed", kShown2, "Label7 = 1"}, 1, 0, 0},
+        Transition{"NotStarted_Restore", State::NotStarted, Control::Command3, {"Text1 := "}, 0, 0, 0},
+        Transition{"NotStarted_Check", State::NotStarted, Control::Command4, {}, 0, 0, 0},
+        Transition{"NotStarted_Next", State::NotStarted, Control::Command5, {}, 0, 0, 0},
+        Transition{"NotStarted_Rules", State::NotStarted, Control::Command1, {"show Form2"}, 0, 0, 0},
+        Transition{"NotStarted_Exit", State::NotStarted, Control::Command7, {"end"}, 0, 0, 0},
+
+        Transition{"Unanswered_Start", State::Unanswered, Control::Command2, {}, 1, 0, 0},
+        Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {kShown2}, 1, 0, 0},
+        Transition{"Unanswered_Check", State::Unanswered, Control::Command4,
+                   {"Label8 = Внимание лося привлёк звук послышавшийся сверху.", "Label5 = 1",
+                    "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
+        Transition{"Unanswered_Next", State::Unanswered, Control::Command5,
+                   {"Label8 = ", "Label1 = ", "Label5 = 1", kShown1, "Label7 = 2"}, 2, 0, 1},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {kRulesWarning}, 1, 0, 0},
+
+        Transition{"Edited_Next", State::Edited, Control::Command5, {kConfirmWarning}, 1, 0, 0},
+        Transition{"Edited_Restore", State::Edited, Control::Command3, {kShown2}, 1, 0, 0},
+
+        Transition{"Answered_Restore", State::Answered, Control::Command3, {kRestoreWarning}, 1, 1, 1},
+        Transition{"Answered_Check", State::Answered, Control::Command4, {"Text1 := "}, 1, 2, 1},
+        Transition{"Answered_Next", State::Answered, Control::Command5,
+                   {"Label8 = ", "Label1 = ", kShown1, "Label7 = 2"}, 2, 0, 1},
+        Transition{"Answered_Rules", State::Answered, Control::Command1, {"show Form2"}, 1, 1, 1},
+
+        Transition{"Finished_Start", State::Finished, Control::Command2, {}, 3, 0, 2},
+        Transition{"Finished_Restore", State::Finished, Control::Command3, {kShown1}, 3, 0, 2},
+        Transition{"Finished_Check", State::Finished, Control::Command4, {}, 3, 0, 2},
+        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", "Label1 = ", kEnd}, 4, 0, 2},
+        Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 3, 0, 2},
+        Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 3, 0, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommaDrill, OnlyTheExactSentencePasses) {
+    struct Case {
+        const char* typed;
+        bool right;
+    };
+    const Case cases[] = {
+        {"Внимание лося привлёк звук, послышавшийся сверху.", true},
+        {"Внимание лося привлёк звук, послышавшийся сверху. ", false},   // trailing blank
+        {"Внимание лося привлек звук, послышавшийся сверху.", false},    // е for ё
+        {"Внимание лося привлёк звук,  послышавшийся сверху.", false},   // doubled blank
+        {"внимание лося привлёк звук, послышавшийся сверху.", false},    // small letter
+        {"Внимание лося привлёк звук,\nпослышавшийся сверху.", false},   // line break
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        Pass pass;
+        pass.Start();
+        pass.Type(c.typed);
+        pass.Press(Control::Command4);
+        EXPECT_EQ(pass.platform.Caption(Control::Label1), c.right ? "Правильно" : "Ошибка. Ваш ответ:") << c.typed;
+        EXPECT_EQ(pass.platform.Caption(Control::Label8), c.right ? "" : c.typed);
+        EXPECT_EQ(pass.drill.ErrorCount(), c.right ? 0 : 1) << c.typed;
+    }
+}
+
+TEST(CommaDrill, WrongTextIsShownCharacterForCharacter) {
+    Pass pass;
+    pass.Start();
+    Text hostile = u"<b>Лодка</b> <img src=x>\t\u200F\u0301";
+    hostile += char16_t{0xD83D};
+    hostile += char16_t{0xDE00};
+    hostile += char16_t{0xDC00};  // a lone low surrogate
+    pass.platform.text1 = hostile;
+    pass.Press(Control::Command4);
+    EXPECT_EQ(pass.platform.captions.at({Form::Form1, Control::Label8}), hostile);
+}
+
+TEST(CommaDrill, SecondCheckEmptiesTheBoxAndCountsNothing) {
+    Pass pass;
+    pass.Start();
+    pass.Press(Control::Command4);
+    pass.Type("Внимание лося привлёк звук, послышавшийся сверху.");
+    pass.platform.TakeLog();
+    pass.Press(Control::Command4);
+    EXPECT_EQ(pass.platform.log, Log{"Text1 := "});
+    EXPECT_EQ(pass.drill.ErrorCount(), 1);
+    EXPECT_EQ(pass.platform.Caption(Control::Label1), "Ошибка. Ваш ответ:");
+}
+
+TEST(CommaDrill, CorrectedTextAfterAWrongCheckMovesOnWithoutWarning) {
+    Pass pass;
+    pass.Start();
+    pass.Press(Control::Command4);
+    pass.Type("Внимание лося привлёк звук, послышавшийся сверху.");
+    pass.platform.TakeLog();
+    pass.Press(Control::Command5);
+    EXPECT_TRUE(pass.platform.Messages().empty());
+    EXPECT_EQ(pass.drill.Position(), 2);
+    EXPECT_EQ(pass.drill.ErrorCount(), 1);
+}
+
+TEST(CommaDrill, RestoreThenNextMovesOnAndCountsTheSkip) {
+    Pass pass;
+    pass.Start();
+    pass.Type("испорчено");
+    pass.Press(Control::Command5);
+    EXPECT_EQ(pass.drill.Position(), 1);
+    pass.Press(Control::Command3);
+    pass.Press(Control::Command5);
+    EXPECT_EQ(pass.drill.Position(), 2);
+    EXPECT_EQ(pass.drill.ErrorCount(), 1);
+    EXPECT_EQ(pass.platform.Caption(Control::Label5), "1");
+}
+
+TEST(CommaDrill, EditedTextAfterTheEndStillWarns) {
+    Pass pass;
+    Bring(pass, State::Finished);
+    pass.Type("что-то");
+    pass.Press(Control::Command5);
+    EXPECT_EQ(pass.platform.log, Log{kConfirmWarning});
+    EXPECT_EQ(pass.drill.Position(), 3);
+}
+
+TEST(CommaDrill, EndKeepsTheLastSentenceAndNumber) {
+    Pass pass;
+    pass.Start();
+    pass.Type("Внимание лося привлёк звук, послышавшийся сверху.");
+    pass.Press(Control::Command4);
+    pass.Press(Control::Command5);
+    pass.Press(Control::Command5);
+    EXPECT_EQ(pass.platform.Messages(), Log{kEnd});
+    EXPECT_EQ(pass.platform.Caption(Control::Label7), "2");
+    EXPECT_EQ(testing::Utf8(pass.platform.text1), "Лодка плывущая по реке качнулась.");
+    EXPECT_EQ(pass.drill.ErrorCount(), 1);
+}
+
+}  // namespace
+}  // namespace drill

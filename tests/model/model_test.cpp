@@ -1,0 +1,223 @@
+// Every program's drill against the model on many random sequences of presses and edits.
+// DRILL_MODEL_SEQUENCES and DRILL_MODEL_SEED change how many sequences run and where they start.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdlib>
+#include <iostream>
+
+#include "comma_drill.h"
+#include "drill_session.h"
+#include "program_specs.h"
+#include "programs_under_test.h"
+
+namespace model {
+namespace {
+
+std::int64_t Setting(const char* name, std::int64_t fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::strtoll(value, nullptr, 10) : fallback;
+}
+
+// Every button of the program pressed in each of the four states.
+std::uint64_t AllPairs(const ProgramSpec& spec) {
+    std::uint64_t pairs = 0;
+    for (int state = 0; state < 4; ++state) {
+        for (int button = 0; button < 6; ++button) {
+            if (spec.HasButton(static_cast<Control>(button))) pairs |= std::uint64_t{1} << (8 * state + button);
+        }
+    }
+    return pairs;
+}
+
+void ExpectAgreement(const ProgramUnderTest& program, std::int64_t count) {
+    const Runner run = [&program](const Sequence& sequence) { return RunOnDrill(program, sequence); };
+    const auto seed = static_cast<std::uint64_t>(Setting("DRILL_MODEL_SEED", 1));
+    const RunFigures figures = CheckMany(program.Spec, Reach::Drill, run, seed, count);
+    ASSERT_FALSE(figures.Failure) << *figures.Failure << "reproduce: model_check --sequences 1 --seed "
+                                  << seed + static_cast<std::uint64_t>(figures.Sequences - 1) << " " << program.Spec.Name;
+    EXPECT_EQ(figures.Sequences, count);
+    // The sequences must reach every state with every button, and the end of the round often.
+    const std::uint64_t pairs = AllPairs(program.Spec);
+    EXPECT_EQ(figures.Covered & pairs, pairs) << "state and button pairs never tried";
+    EXPECT_GT(figures.FinishedRounds, count / 10);
+    std::cout << program.Spec.Name << ": " << figures.Sequences << " sequences, " << figures.Steps << " steps, "
+              << figures.FinishedRounds << " rounds to the end, " << std::popcount(figures.Covered & pairs)
+              << " state and button pairs, no difference\n";
+}
+
+class EveryProgram : public ::testing::TestWithParam<const ProgramUnderTest*> {};
+
+TEST_P(EveryProgram, AgreesWithTheModelOnRandomSequences) {
+    ExpectAgreement(*GetParam(), Setting("DRILL_MODEL_SEQUENCES", 20000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram, ::testing::ValuesIn([] {
+                             std::vector<const ProgramUnderTest*> programs;
+                             for (const ProgramUnderTest& program : ProgramsUnderTest()) programs.push_back(&program);
+                             return programs;
+                         }()),
+                         [](const auto& info) { return info.param->Spec.Name; });
+
+// Banks at the edges of the sizes: one item, and a tally whose categories hold one and two items.
+constexpr drill::DrillItem kOneRow[] = {{1, u"ж_лудь", u"е", u"жёлудь"}};
+constexpr drill::DrillItem kThreeRows[] = {
+    {1, u"ш_в", u"о", u"шов"},
+    {2, u"ч_рный", u"е", u"чёрный"},
+    {3, u"свеж_", u"о", u"свежо"},
+};
+constexpr drill::ResultCategory kTwoCategories[] = {{u"Первая:", 1, 2}, {u"Вторая:", 3, 3}};
+constexpr drill::CategoryLabels kTwoCategoryLabels[] = {{Control::Label6, Control::Label23}, {Control::Label13, Control::Label24}};
+constexpr drill::SentenceItem kTwoSentences[] = {
+    {1, u"Лодка плывущая по реке качнулась.", u"Лодка, плывущая по реке, качнулась."},
+    {2, u"Внимание лося привлёк звук послышавшийся сверху.", u"Внимание лося привлёк звук, послышавшийся сверху."},
+};
+
+const drill::DrillProfile kOneItem{
+    .Bank = drill::ItemBank(kOneRow),
+    .FirstOption = u"о",
+    .SecondOption = u"е",
+    .MessageTitle = u"Один",
+    .EndMessage = u"Опрос окончен.",
+    .WarningIcon = drill::MessageStyle::Warning,
+    .EndIcon = drill::MessageStyle::Information,
+};
+const drill::DrillProfile kTallied{
+    .Bank = drill::ItemBank(kThreeRows),
+    .FirstOption = u"о",
+    .SecondOption = u"е",
+    .MessageTitle = u"Три",
+    .EndMessage = u"Опрос окончен. Посмотрите результат.",
+    .Categories = kTwoCategories,
+    .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kTwoCategoryLabels},
+};
+const drill::SentenceBank kSentences(kTwoSentences);
+
+ProgramSpec OneItemSpec() {
+    ProgramSpec spec;
+    spec.Name = "OneItem";
+    spec.N = 1;
+    spec.FirstOption = u"о";
+    spec.SecondOption = u"е";
+    spec.Title = u"Один";
+    spec.EndMessage = u"Опрос окончен.";
+    spec.WarningStyle = 48;
+    spec.EndStyle = 64;
+    spec.Items = Items(kOneItem.Bank);
+    spec.Buttons = {"Правила", "Начало", "о", "е", "Ещё слово", "", "Выход"};
+    return spec;
+}
+
+ProgramSpec TalliedSpec() {
+    ProgramSpec spec = OneItemSpec();
+    spec.Name = "ThreeItems";
+    spec.N = 3;
+    spec.Title = u"Три";
+    spec.EndMessage = u"Опрос окончен. Посмотрите результат.";
+    spec.WarningStyle = 0;
+    spec.EndStyle = 0;
+    spec.Categories = {{1, 2, Control::Label6, Control::Label23}, {3, 3, Control::Label13, Control::Label24}};
+    spec.Items = Items(kTallied.Bank);
+    spec.Buttons[5] = "Результат";
+    return spec;
+}
+
+ProgramSpec TwoSentencesSpec() {
+    ProgramSpec spec = LuzemaSpec(kSentences);
+    spec.Name = "TwoSentences";
+    spec.N = 2;
+    return spec;
+}
+
+TEST(SmallBanks, AgreeWithTheModel) {
+    ExpectAgreement({OneItemSpec(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kOneItem, p); }}, 5000);
+    ExpectAgreement({TalliedSpec(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kTallied, p); }}, 5000);
+    ExpectAgreement({TwoSentencesSpec(),
+                     [](drill::Platform& p) { return std::make_unique<drill::CommaDrill>(kSentences, u"Luzema", p); }},
+                    5000);
+}
+
+// The checks themselves must see a fault and shrink its sequence to the few steps that show it.
+class Mutant final : public drill::Drill {
+public:
+    Mutant(std::unique_ptr<drill::Drill> inner, std::function<Control(Control)> rewire)
+        : inner_(std::move(inner)), rewire_(std::move(rewire)) {}
+    void Press(Control button) override { inner_->Press(rewire_(button)); }
+
+private:
+    std::unique_ptr<drill::Drill> inner_;
+    std::function<Control(Control)> rewire_;
+};
+
+struct MutantCase {
+    const char* name;
+    ProgramSpec spec;
+    std::function<std::unique_ptr<drill::Drill>(drill::Platform&)> makeDrill;
+    std::size_t longestShrunk;
+};
+
+TEST(FaultsAreFound, AndShrunkToAShortSequence) {
+    const MutantCase cases[] = {
+        {"answer buttons swapped", TalliedSpec(),
+         [](drill::Platform& p) {
+             return std::make_unique<Mutant>(std::make_unique<drill::DrillSession>(kTallied, p), [](Control c) {
+                 return c == Control::Command3 ? Control::Command4 : c == Control::Command4 ? Control::Command3 : c;
+             });
+         },
+         2},
+        // The next button restores the sentence first, so an edited, unchecked sentence slips through.
+        {"edit test bypassed", TwoSentencesSpec(),
+         [](drill::Platform& p) {
+             auto comma = std::make_unique<drill::CommaDrill>(kSentences, u"Luzema", p);
+             struct Restoring final : drill::Drill {
+                 std::unique_ptr<drill::CommaDrill> inner;
+                 void Press(Control c) override {
+                     if (c == Control::Command5 && inner->AnswerCount() == 0) inner->RestoreSentence();
+                     inner->Press(c);
+                 }
+             };
+             auto mutant = std::make_unique<Restoring>();
+             mutant->inner = std::move(comma);
+             return mutant;
+         },
+         3},
+        // "Результат" twice: the second press shows nothing.
+        {"result window shown once", TalliedSpec(),
+         [](drill::Platform& p) {
+             auto shown = std::make_shared<bool>(false);
+             return std::make_unique<Mutant>(std::make_unique<drill::DrillSession>(kTallied, p), [shown](Control c) {
+                 if (c != Control::Command6) return c;
+                 const bool again = *shown;
+                 *shown = true;
+                 return again ? Control::Label1 : c;  // a control that is no button: nothing happens
+             });
+         },
+         2},
+    };
+    for (const MutantCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProgramUnderTest program{c.spec, c.makeDrill};
+        const Runner run = [&program](const Sequence& sequence) { return RunOnDrill(program, sequence); };
+        const RunFigures figures = CheckMany(program.Spec, Reach::Drill, run, 1, 2000);
+        ASSERT_TRUE(figures.Failure);
+        EXPECT_LT(figures.Sequences, 200) << "found late";
+        // The report names the seed and lists the shrunk sequence, one numbered line per step.
+        EXPECT_NE(figures.Failure->find("seed "), std::string::npos) << *figures.Failure;
+        const std::string tooLong = "  " + std::to_string(c.longestShrunk + 1) + ". ";
+        EXPECT_EQ(figures.Failure->find(tooLong), std::string::npos) << *figures.Failure;
+        EXPECT_NE(figures.Failure->find("  1. "), std::string::npos) << *figures.Failure;
+    }
+}
+
+TEST(Sequences, AreTheSameForTheSameSeed) {
+    const ProgramSpec spec = TwoSentencesSpec();
+    const Sequence first = MakeSequence(spec, 77, Reach::Windows);
+    const Sequence again = MakeSequence(spec, 77, Reach::Windows);
+    EXPECT_EQ(Describe(spec, first), Describe(spec, again));
+    EXPECT_EQ(first.Random, again.Random);
+    EXPECT_NE(Describe(spec, first), Describe(spec, MakeSequence(spec, 78, Reach::Windows)));
+}
+
+}  // namespace
+}  // namespace model

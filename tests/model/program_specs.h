@@ -1,0 +1,20 @@
+#pragma once
+// What each program must do, written down once more for the model: numbers, option values, texts,
+// icons, categories and the result window's labels. Only the bank rows are taken from the programs.
+
+#include "comma_drill.h"
+#include "item_bank.h"
+#include "reference_model.h"
+
+namespace model {
+
+ProgramSpec TavrelSpec(const drill::ItemBank& bank);
+ProgramSpec GondilaSpec(const drill::ItemBank& bank);
+ProgramSpec MirskavSpec(const drill::ItemBank& bank);
+ProgramSpec FendrokSpec(const drill::ItemBank& bank);
+ProgramSpec LuzemaSpec(const drill::SentenceBank& bank);
+
+std::vector<ChoiceItem> Items(const drill::ItemBank& bank);
+std::vector<Sentence> Sentences(const drill::SentenceBank& bank);
+
+}  // namespace model

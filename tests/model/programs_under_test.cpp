@@ -1,0 +1,31 @@
+#include "programs_under_test.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "program_specs.h"
+#include "tavrel.h"
+
+namespace model {
+
+const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
+    static const std::vector<ProgramUnderTest> programs = [] {
+        std::vector<ProgramUnderTest> all;
+        all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill});
+        return all;
+    }();
+    return programs;
+}
+
+const ProgramUnderTest* FindProgram(std::string_view name) {
+    for (const ProgramUnderTest& program : ProgramsUnderTest()) {
+        const std::string_view own = program.Spec.Name;
+        if (std::equal(own.begin(), own.end(), name.begin(), name.end(),
+                       [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+            return &program;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace model

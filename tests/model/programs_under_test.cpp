@@ -11,7 +11,7 @@ namespace model {
 const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
     static const std::vector<ProgramUnderTest> programs = [] {
         std::vector<ProgramUnderTest> all;
-        all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill});
+        all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
         return all;
     }();
     return programs;

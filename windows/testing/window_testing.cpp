@@ -21,7 +21,7 @@ struct MessageAnswerer::State {
 
 MessageAnswerer::MessageAnswerer() : state_(new State) {
     // The timer fires inside the box's own event loop and answers it like a pupil pressing OK.
-    state_->timer.setInterval(1);
+    state_->timer.setInterval(0);
     QObject::connect(&state_->timer, &QTimer::timeout, [state = state_] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;

@@ -1,0 +1,206 @@
+#include "window_runner.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <sstream>
+
+#include "program_windows.h"
+#include "recording_platform.h"
+#include "window_testing.h"
+
+namespace model {
+
+namespace {
+
+using drill::testing::Utf8;
+using drillwin::testing::SeenMessage;
+
+// Records every operation as the recording platform does, then lets the real windows carry it out.
+class Recorder final : public drill::testing::RecordingPlatform {
+public:
+    drill::Platform* windows = nullptr;
+
+    void SetCaption(Form form, Control label, drill::TextView text) override {
+        RecordingPlatform::SetCaption(form, label, text);
+        windows->SetCaption(form, label, text);
+    }
+    Text GetText(Control textBox) override { return windows->GetText(textBox); }
+    void SetText(Control textBox, drill::TextView text) override {
+        RecordingPlatform::SetText(textBox, text);
+        windows->SetText(textBox, text);
+    }
+    void ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) override {
+        RecordingPlatform::ShowMessage(text, style, title);
+        windows->ShowMessage(text, style, title);
+    }
+    void ShowWindow(Form form) override {
+        RecordingPlatform::ShowWindow(form);
+        windows->ShowWindow(form);
+    }
+    void PlotPoint(Form form, int x, int y) override {
+        RecordingPlatform::PlotPoint(form, x, y);
+        windows->PlotPoint(form, x, y);
+    }
+    void PrintLine(Form form, drill::TextView text) override {
+        RecordingPlatform::PrintLine(form, text);
+        windows->PrintLine(form, text);
+    }
+    void ReseedRandom() override {
+        RecordingPlatform::ReseedRandom();
+        windows->ReseedRandom();
+    }
+    void EndProgram() override {
+        RecordingPlatform::EndProgram();
+        windows->EndProgram();
+    }
+};
+
+QString ToQString(const Text& text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+Text FromQString(const QString& text) {
+    return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
+const char* Name(Form form) {
+    return form == Form::Form1 ? "the main window" : form == Form::Form2 ? "the rules window" : "the result window";
+}
+
+// The message boxes the model's operations call for, as the pupil sees them.
+std::vector<SeenMessage> ExpectedMessages(const std::vector<std::string>& operations) {
+    std::vector<SeenMessage> messages;
+    for (const std::string& line : operations) {
+        if (!line.starts_with("message ")) continue;
+        const std::size_t open = line.find(" [");
+        const std::size_t close = line.find("] ", open);
+        const int style = std::stoi(line.substr(8, open - 8));
+        const QMessageBox::Icon icon = style == 48 ? QMessageBox::Warning : style == 64 ? QMessageBox::Information : QMessageBox::NoIcon;
+        messages.push_back({QString::fromStdString(line.substr(close + 2)), QString::fromStdString(line.substr(open + 2, close - open - 2)), icon});
+    }
+    return messages;
+}
+
+std::string MessageDifference(const std::vector<SeenMessage>& expected, const std::vector<SeenMessage>& seen) {
+    std::ostringstream out;
+    const auto describe = [&out](const char* heading, const std::vector<SeenMessage>& messages) {
+        out << "\n    " << heading << ":";
+        if (messages.empty()) out << " (none)";
+        for (const SeenMessage& m : messages) {
+            out << "\n      [" << m.title.toStdString() << "] icon " << static_cast<int>(m.icon) << " " << m.text.toStdString();
+        }
+    };
+    bool same = expected.size() == seen.size();
+    for (std::size_t i = 0; same && i < seen.size(); ++i) {
+        same = expected[i].text == seen[i].text && expected[i].title == seen[i].title && expected[i].icon == seen[i].icon;
+    }
+    if (same) return {};
+    out << "message boxes differ";
+    describe("expected", expected);
+    describe("seen", seen);
+    return out.str();
+}
+
+const drillwin::FormLayout* LayoutOf(const drillwin::ProgramDescription& description, Form form) {
+    for (const drillwin::FormLayout& layout : description.forms) {
+        if (layout.form == form) return &layout;
+    }
+    return nullptr;
+}
+
+// Every label of every window against the model, which windows stand open, the text box.
+std::string ScreenDifference(const Model& model, const drillwin::ProgramWindows& windows,
+                             const drillwin::ProgramDescription& description) {
+    std::ostringstream out;
+    if (windows.Ended() != model.Ended()) out << (model.Ended() ? "the program did not end; " : "the program ended; ");
+    for (const Form form : {Form::Form1, Form::Form2, Form::Form3}) {
+        const QWidget* window = windows.Window(form);
+        const bool open = window && window->isVisible();
+        if (open != model.IsOpen(form)) {
+            out << Name(form) << (open ? " is open" : " is not open") << "; ";
+            continue;
+        }
+        const drillwin::FormLayout* layout = LayoutOf(description, form);
+        if (!open || !layout) continue;
+        for (const drillwin::ControlRow& row : layout->controls) {
+            if (row.kind != drillwin::Kind::Label) continue;
+            const auto written = model.Captions().find({form, row.name});
+            const Text expected = written == model.Captions().end() ? Text(row.caption) : written->second;
+            const QLabel* label = windows.Label(form, row.name);
+            const Text shown = label ? FromQString(label->text()) : u"(no label)";
+            if (shown != expected) {
+                out << (form == Form::Form1 ? "" : std::string(drill::testing::FormName(form)) + ".") << drill::ControlName(row.name)
+                    << " shows «" << Utf8(shown) << "», expected «" << Utf8(expected) << "»; ";
+            }
+        }
+    }
+    if (model.IsOpen(Form::Form1) && windows.TextBox()) {
+        const Text held = FromQString(windows.TextBox()->toPlainText());
+        if (held != model.TextBox()) out << "Text1 holds «" << Utf8(held) << "», expected «" << Utf8(model.TextBox()) << "»; ";
+    }
+    return out.str();
+}
+
+}  // namespace
+
+Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) {
+    const ProgramSpec& spec = program.Spec;
+    Recorder recorder;
+    recorder.randomScript.assign(sequence.Random.begin(), sequence.Random.end());
+    const drillwin::ProgramDescription& own = *program.Windows;
+    const drillwin::ProgramDescription tapped{own.forms, [&recorder, &own](drill::Platform& windows) {
+                                                  recorder.windows = &windows;
+                                                  return own.makeDrill(recorder);
+                                              }};
+    drillwin::ProgramWindows windows(tapped);
+    windows.ShowMainWindow();
+    Model model(spec, sequence.Random);
+    Outcome outcome;
+
+    for (std::size_t i = 0; i < sequence.Steps.size() && !model.Ended(); ++i) {
+        const Step& step = sequence.Steps[i];
+        std::string difference;
+        switch (step.What) {
+            case Step::Kind::Edit: {
+                // What a paste over the whole text does; the box must hold exactly what was pasted.
+                Text text = EditText(model, step.Edit, step.Variant);
+                QPlainTextEdit* box = windows.TextBox();
+                box->selectAll();
+                box->insertPlainText(ToQString(text));
+                model.Edit(std::move(text));
+                break;
+            }
+            case Step::Kind::Close:
+                if (QWidget* window = windows.Window(step.Window)) window->close();
+                QApplication::processEvents();
+                model.Close(step.Window);
+                break;
+            case Step::Kind::Press: {
+                Cover(outcome.Covered, model, step.Button);
+                const std::vector<std::string> expected = model.Press(step.Button);
+                recorder.log.clear();
+                const std::vector<SeenMessage> seen = drillwin::testing::Click(windows.Button(step.Button));
+                QApplication::processEvents();
+                difference = LogDifference(expected, recorder.log);
+                if (difference.empty()) difference = MessageDifference(ExpectedMessages(expected), seen);
+                break;
+            }
+        }
+        if (difference.empty()) difference = ScreenDifference(model, windows, own);
+        if (difference.empty() && recorder.randomCalls != model.RandomUsed()) {
+            difference = "random values drawn: expected " + std::to_string(model.RandomUsed()) + ", drawn " +
+                         std::to_string(recorder.randomCalls);
+        }
+        if (!difference.empty()) {
+            outcome.Failure = Divergence{i, std::move(difference)};
+            return outcome;
+        }
+        outcome.ReachedEnd = outcome.ReachedEnd || model.Now() == Model::State::Finished;
+    }
+    return outcome;
+}
+
+}  // namespace model

@@ -78,7 +78,9 @@ constexpr RuleLine kRuleLines[] = {
     {400, 3400, u"без ударения - ЕНН (выращенный)."},
 };
 
-constexpr drill::DrillProfile kProfile{
+}  // namespace
+
+const drill::DrillProfile Profile{
     .Bank = ItemBank(kRows),
     .FirstOption = u"о",
     .SecondOption = u"е",
@@ -90,9 +92,5 @@ constexpr drill::DrillProfile kProfile{
     .Categories = kCategories,
     .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kCategoryLabels},
 };
-
-}  // namespace
-
-const drill::DrillProfile& Profile() { return kProfile; }
 
 }  // namespace gondila

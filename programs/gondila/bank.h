@@ -6,6 +6,6 @@
 namespace gondila {
 
 // The bank, its categories, the rule lines and where the result window shows each value.
-const drill::DrillProfile& Profile();
+extern const drill::DrillProfile Profile;
 
 }  // namespace gondila

@@ -44,7 +44,9 @@ constexpr CategoryLabels kCategoryLabels[] = {
     {Control::Label15, Control::Label25},
 };
 
-constexpr drill::DrillProfile kProfile{
+}  // namespace
+
+const drill::DrillProfile Profile{
     .Bank = ItemBank(kRows),
     .FirstOption = u"н",
     .SecondOption = u"нн",
@@ -55,9 +57,5 @@ constexpr drill::DrillProfile kProfile{
     .Categories = kCategories,
     .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kCategoryLabels},
 };
-
-}  // namespace
-
-const drill::DrillProfile& Profile() { return kProfile; }
 
 }  // namespace mirskav

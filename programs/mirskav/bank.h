@@ -6,6 +6,6 @@
 namespace mirskav {
 
 // The bank, its categories and where the result window shows each value.
-const drill::DrillProfile& Profile();
+extern const drill::DrillProfile Profile;
 
 }  // namespace mirskav

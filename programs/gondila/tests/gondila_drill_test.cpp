@@ -22,7 +22,7 @@ using Log = std::vector<std::string>;
 INSTANTIATE_TEST_SUITE_P(Gondila, TalliedProgramTest,
                          ::testing::Values(TalliedProgram{
                              .name = "Gondila",
-                             .profile = &Profile(),
+                             .profile = &Profile,
                              .categorySizes = {10, 5, 3, 8, 5},
                              .rangeEdges = {{1, 1}, {10, 1}, {11, 2}, {15, 2}, {16, 3}, {18, 3}, {19, 4}, {26, 4},
                                             {27, 5}, {31, 5}},
@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Gondila, TalliedProgramTest,
 
 struct Round {
     RecordingPlatform platform;
-    DrillSession session{Profile(), platform};
+    DrillSession session{Profile, platform};
 
     void StartWith(int firstNumber) {
         platform.ScriptOrder({firstNumber}, 31);
@@ -50,10 +50,10 @@ const std::vector<int> kNone(5, 0);
 
 TEST(Gondila, TheOptionsAreTheSingleLettersOAndE) {
     // The second button reads "ё (е)" but carries е: no row may expect ё as its answer.
-    EXPECT_EQ(Utf8(Profile().FirstOption), "о");
-    EXPECT_EQ(Utf8(Profile().SecondOption), "е");
+    EXPECT_EQ(Utf8(Profile.FirstOption), "о");
+    EXPECT_EQ(Utf8(Profile.SecondOption), "е");
     int oRows = 0;
-    for (const drill::DrillItem& row : Profile().Bank.Rows()) oRows += row.CorrectOption == u"о";
+    for (const drill::DrillItem& row : Profile.Bank.Rows()) oRows += row.CorrectOption == u"о";
     EXPECT_EQ(oRows, 14);
 }
 
@@ -72,7 +72,7 @@ TEST(Gondila, RowsThatTheRuleTurnsOnReadAsWritten) {
         {29, "разожж_т", "е", "разожжёт"},  // a double letter before the gap
     };
     for (const NamedRow& expected : rows) {
-        const drill::DrillItem& row = Profile().Bank.Row(expected.number);
+        const drill::DrillItem& row = Profile.Bank.Row(expected.number);
         EXPECT_EQ(Utf8(row.Prompt), expected.prompt);
         EXPECT_EQ(Utf8(row.CorrectOption), expected.option);
         EXPECT_EQ(Utf8(row.FullText), expected.fullText);
@@ -115,7 +115,7 @@ TEST(Gondila, JustAfterTheStartOnlyTheItemsCategoryIsShown) {
 
 Log RuleLog() {
     Log log = {"show Form2"};
-    for (const drill::RuleLine& line : Profile().RuleLines) {
+    for (const drill::RuleLine& line : Profile.RuleLines) {
         log.push_back("plot Form2 " + std::to_string(line.X) + "," + std::to_string(line.Y));
         log.push_back("print Form2 " + Utf8(line.Text));
     }
@@ -136,7 +136,7 @@ TEST(Gondila, RuleLinesAreWrittenAtEveryAllowedPress) {
 }
 
 TEST(Gondila, RuleTextNamesTheExceptionsSpeltRight) {
-    const auto lines = Profile().RuleLines;
+    const auto lines = Profile.RuleLines;
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(Utf8(lines[1].Text), "Исключения: крыжовник, шов, капюшон, шорох, трущоба.");
     for (const drill::RuleLine& line : lines) EXPECT_EQ(Utf8(line.Text).find("капющон"), std::string::npos);
@@ -146,7 +146,7 @@ TEST(Gondila, RuleLinesStandInTheRulesWindowTopDown) {
     // Numbered lines start at the margin, their continuations are indented; the window is
     // 8955 x 4095 twips.
     int previousY = 0;
-    for (const drill::RuleLine& line : Profile().RuleLines) {
+    for (const drill::RuleLine& line : Profile.RuleLines) {
         SCOPED_TRACE(Utf8(line.Text));
         const bool numbered = line.Text.size() > 1 && line.Text[1] == u')';
         EXPECT_EQ(line.X, numbered ? 100 : 400);

@@ -22,7 +22,7 @@ using Log = std::vector<std::string>;
 INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedProgramTest,
                          ::testing::Values(TalliedProgram{
                              .name = "Mirskav",
-                             .profile = &Profile(),
+                             .profile = &Profile,
                              .categorySizes = {3, 7, 8},
                              .rangeEdges = {{1, 1}, {3, 1}, {4, 2}, {10, 2}, {11, 3}, {18, 3}},
                              .yoInGap = {},
@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedProgramTest,
 
 struct Round {
     RecordingPlatform platform;
-    DrillSession session{Profile(), platform};
+    DrillSession session{Profile, platform};
 
     void StartWith(std::vector<int> order) {
         platform.ScriptOrder(order, 18);
@@ -51,10 +51,10 @@ const std::vector<int> kNone(3, 0);
 TEST(Mirskav, EveryRowOfACategoryTakesTheSameOption) {
     // Adjectives and adverbs double the н, the participles keep one.
     const char* const options[] = {"нн", "н", "нн"};
-    const auto categories = Profile().Categories;
+    const auto categories = Profile.Categories;
     for (std::size_t k = 0; k < categories.size(); ++k) {
         for (int number = categories[k].FirstNumber; number <= categories[k].LastNumber; ++number) {
-            EXPECT_EQ(Utf8(Profile().Bank.Row(number).CorrectOption), options[k]) << "row " << number;
+            EXPECT_EQ(Utf8(Profile.Bank.Row(number).CorrectOption), options[k]) << "row " << number;
         }
     }
 }
@@ -71,12 +71,12 @@ TEST(Mirskav, RowsWithAThirdWordOrAnYoKeepThemInBothTexts) {
         {16, "говорил раздражё_о", "говорил раздражённо"},
     };
     for (const NamedRow& expected : rows) {
-        const drill::DrillItem& row = Profile().Bank.Row(expected.number);
+        const drill::DrillItem& row = Profile.Bank.Row(expected.number);
         EXPECT_EQ(Utf8(row.Prompt), expected.prompt);
         EXPECT_EQ(Utf8(row.FullText), expected.fullText);
     }
     // ё stands in row 16 only.
-    for (const drill::DrillItem& row : Profile().Bank.Rows()) {
+    for (const drill::DrillItem& row : Profile.Bank.Rows()) {
         EXPECT_EQ(row.Prompt.find(u'ё') != drill::TextView::npos, row.Number == 16) << "row " << row.Number;
     }
 }

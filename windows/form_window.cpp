@@ -102,7 +102,8 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             label->setAutoFillBackground(true);
             SetColours(label, QPalette::Window, MakeColour(row.back, QGuiApplication::palette().color(QPalette::Button)), fore);
             if (row.border) {
-                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                // A thin sunken edge, drawn in the palette's greys rather than the text colour.
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
             label->setFocusPolicy(Qt::NoFocus);

@@ -88,7 +88,7 @@ void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) {
                     EXPECT_EQ(label->palette().color(QPalette::Window), MakeColour(row.back, QColor()));
                 }
                 EXPECT_EQ(label->palette().color(QPalette::WindowText), fore);
-                EXPECT_EQ(label->frameShape() == QFrame::Box, row.border);
+                EXPECT_EQ(label->frameShape() != QFrame::NoFrame, row.border);
                 EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.align == Align::Centre);
                 EXPECT_EQ(label->wordWrap(), row.wrap);
                 EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);

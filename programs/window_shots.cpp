@@ -13,6 +13,8 @@
 #include <string>
 
 #include "program_windows.h"
+#include "gondila.h"
+#include "mirskav.h"
 #include "tavrel.h"
 
 namespace {
@@ -22,6 +24,8 @@ using drill::Form;
 
 const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs = {
     {"tavrel", &tavrel::Program},
+    {"gondila", &gondila::Program},
+    {"mirskav", &mirskav::Program},
 };
 
 bool Save(QWidget* window, const QString& path) {

@@ -130,6 +130,18 @@ TEST_P(TalliedWindowsTest, EveryCaptionFitsItsLabel) {
     }
 }
 
+TEST_P(TalliedWindowsTest, EveryItemFitsTheItemLabel) {
+    Fixture fixture(GetParam());
+    const QLabel* item = fixture.Windows().Label(Form::Form1, Control::Label1);
+    ASSERT_NE(item, nullptr);
+    for (const drill::DrillItem& row : fixture.Profile().Bank.Rows()) {
+        for (const drill::TextView text : {row.Prompt, row.FullText}) {
+            const QString shown = QString::fromStdU16String(std::u16string(text));
+            EXPECT_LE(item->fontMetrics().horizontalAdvance(shown), item->contentsRect().width()) << shown.toStdString();
+        }
+    }
+}
+
 TEST_P(TalliedWindowsTest, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
     Fixture fixture(GetParam());
     EXPECT_EQ(FocusWalk(fixture.Windows().Window(Form::Form1)),

@@ -1,13 +1,14 @@
 #include "bank.h"
 
 namespace fendrok {
-namespace {
 
 using drill::DrillItem;
 
+namespace {
+
 // One "_" stands for the whole н-sequence, one letter or two. Prompts 3 to 20 begin with a blank
 // that the pupil sees; the full texts have none. Row 9 is written with ё.
-constexpr DrillItem kRows[] = {
+constexpr DrillItem Rows[] = {
     {1, u"радост_о", u"н", u"радостно"},
     {2, u"тума_о", u"нн", u"туманно"},
     {3, u" ритмич_о", u"н", u"ритмично"},
@@ -30,9 +31,11 @@ constexpr DrillItem kRows[] = {
     {20, u" бесслед_о", u"н", u"бесследно"},
 };
 
+}  // namespace
+
 // The option values are shorter than the button captions "-н-" and "-нн-".
-constexpr drill::DrillProfile kProfile{
-    .Bank = drill::ItemBank(kRows),
+const drill::DrillProfile Profile{
+    .Bank = drill::ItemBank(Rows),
     .FirstOption = u"н",
     .SecondOption = u"нн",
     .MessageTitle = u"Правописание Fendrok на -о и -е",
@@ -40,9 +43,5 @@ constexpr drill::DrillProfile kProfile{
     .WarningIcon = drill::MessageStyle::Warning,
     .EndIcon = drill::MessageStyle::Information,
 };
-
-}  // namespace
-
-const drill::DrillProfile& Profile() { return kProfile; }
 
 }  // namespace fendrok

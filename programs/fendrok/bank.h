@@ -1,10 +1,10 @@
 #pragma once
-// Fendrok drills -н- or -нн- in adverbs in -о formed from adjectives.
 
 #include "item_bank.h"
 
 namespace fendrok {
 
-const drill::DrillProfile& Profile();
+// -н- or -нн- in adverbs in -о: 20 words.
+extern const drill::DrillProfile Profile;
 
 }  // namespace fendrok

@@ -1,13 +1,14 @@
 #pragma once
-// The Fendrok program as the window layer runs it.
+// Fendrok: -н- or -нн- in adverbs, with its one-label rules window.
 
-#include <span>
-
+#include "bank.h"
 #include "layout.h"
+#include "program.h"
 
 namespace fendrok {
 
-// Form1, then Form2.
-std::span<const drillwin::FormLayout> Forms();
+extern const drillwin::FormLayout Forms[2];
+
+const drillwin::ProgramDescription& Program();
 
 }  // namespace fendrok

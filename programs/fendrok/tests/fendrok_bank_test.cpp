@@ -1,18 +1,16 @@
 // The Fendrok bank and profile, driven through the real drill session on a recording platform.
 
-#include "bank.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "drill_session.h"
+#include "fendrok.h"
 #include "recording_platform.h"
 
 namespace fendrok {
@@ -32,7 +30,7 @@ const std::string kTitle = "Правописание Fendrok на -о и -е";
 const std::string kWarning = "message 48 [" + kTitle + "] Вначале дайте ответ, затем можете повторить правило.";
 const std::string kEnd = "message 64 [" + kTitle + "] Опрос окончен.";
 
-std::span<const DrillItem> Rows() { return Profile().Bank.Rows(); }
+std::span<const DrillItem> Rows() { return Profile.Bank.Rows(); }
 
 bool IsLowerCyrillic(char16_t c) { return (c >= u'а' && c <= u'я') || c == u'ё'; }
 
@@ -45,9 +43,9 @@ Text Filled(TextView prompt, TextView option) {
 }
 
 TEST(FendrokBank, HasTwentyRowsNumberedInOrder) {
-    ASSERT_EQ(Profile().Bank.Size(), N);
+    ASSERT_EQ(Profile.Bank.Size(), N);
     for (int k = 1; k <= N; ++k) {
-        EXPECT_EQ(Profile().Bank.Row(k).Number, k);
+        EXPECT_EQ(Profile.Bank.Row(k).Number, k);
     }
 }
 
@@ -59,7 +57,7 @@ TEST(FendrokBank, EveryRowIsWellFormed) {
         const std::size_t blanks = row.Prompt.find_first_not_of(u' ');
         EXPECT_EQ(blanks, row.Number <= 2 ? 0u : 1u);
         EXPECT_EQ(row.Prompt.find(u' ', blanks), TextView::npos) << "a blank inside the prompt";
-        EXPECT_TRUE(row.CorrectOption == Profile().FirstOption || row.CorrectOption == Profile().SecondOption);
+        EXPECT_TRUE(row.CorrectOption == Profile.FirstOption || row.CorrectOption == Profile.SecondOption);
         EXPECT_EQ(Text(row.FullText), Filled(row.Prompt, row.CorrectOption));
         // Latin look-alikes (o, e, a) or a stray blank would show and compare wrongly.
         EXPECT_TRUE(std::all_of(row.FullText.begin(), row.FullText.end(), IsLowerCyrillic)) << Utf8(row.FullText);
@@ -81,7 +79,7 @@ TEST(FendrokBank, OnlyRowNineIsWrittenWithYo) {
         EXPECT_EQ(hasYo, row.Number == 9) << Utf8(row.FullText);
         EXPECT_EQ(row.Prompt.find(u'ё') != TextView::npos, row.Number == 9) << Utf8(row.Prompt);
     }
-    EXPECT_EQ(Utf8(Profile().Bank.Row(9).FullText), "удивлённо");
+    EXPECT_EQ(Utf8(Profile.Bank.Row(9).FullText), "удивлённо");
 }
 
 TEST(FendrokBank, RowsNamedInTheRules) {
@@ -92,7 +90,7 @@ TEST(FendrokBank, RowsNamedInTheRules) {
     for (const Row& expected : {Row{1, "радост_о", "н", "радостно"}, Row{2, "тума_о", "нн", "туманно"},
                                 Row{3, " ритмич_о", "н", "ритмично"}, Row{4, " мысле_о", "нн", "мысленно"},
                                 Row{20, " бесслед_о", "н", "бесследно"}}) {
-        const DrillItem& row = Profile().Bank.Row(expected.number);
+        const DrillItem& row = Profile.Bank.Row(expected.number);
         EXPECT_EQ(Utf8(row.Prompt), expected.prompt);
         EXPECT_EQ(Utf8(row.CorrectOption), expected.option);
         EXPECT_EQ(Utf8(row.FullText), expected.fullText);
@@ -100,20 +98,20 @@ TEST(FendrokBank, RowsNamedInTheRules) {
 }
 
 TEST(FendrokProfile, OptionsTitleAndMessages) {
-    EXPECT_EQ(Utf8(Profile().FirstOption), "н");
-    EXPECT_EQ(Utf8(Profile().SecondOption), "нн");
-    EXPECT_EQ(Utf8(Profile().MessageTitle), kTitle);
-    EXPECT_EQ(Utf8(Profile().EndMessage), "Опрос окончен.");
-    EXPECT_EQ(Profile().WarningIcon, drill::MessageStyle::Warning);
-    EXPECT_EQ(Profile().EndIcon, drill::MessageStyle::Information);
-    EXPECT_TRUE(Profile().Categories.empty());
-    EXPECT_TRUE(Profile().RuleLines.empty());
+    EXPECT_EQ(Utf8(Profile.FirstOption), "н");
+    EXPECT_EQ(Utf8(Profile.SecondOption), "нн");
+    EXPECT_EQ(Utf8(Profile.MessageTitle), kTitle);
+    EXPECT_EQ(Utf8(Profile.EndMessage), "Опрос окончен.");
+    EXPECT_EQ(Profile.WarningIcon, drill::MessageStyle::Warning);
+    EXPECT_EQ(Profile.EndIcon, drill::MessageStyle::Information);
+    EXPECT_TRUE(Profile.Categories.empty());
+    EXPECT_TRUE(Profile.RuleLines.empty());
 }
 
 // A session on the real profile. The scripted order puts row 4 first and row 1 last.
 struct Round {
     RecordingPlatform platform;
-    DrillSession session{Profile(), platform};
+    DrillSession session{Profile, platform};
 
     Round() {
         std::vector<int> order = {4, 2, 3};
@@ -218,7 +216,7 @@ TEST_P(FendrokWholeRound, ShowsEveryRowOnceAndCountsEachError) {
     ASSERT_EQ(byPrompt.size(), static_cast<std::size_t>(N));
 
     RecordingPlatform platform;
-    DrillSession session(Profile(), platform);
+    DrillSession session(Profile, platform);
     session.Press(Control::Command2);
     std::set<int> shown;
     for (int position = 1; position <= N; ++position) {
@@ -227,7 +225,7 @@ TEST_P(FendrokWholeRound, ShowsEveryRowOnceAndCountsEachError) {
         ASSERT_NE(found, byPrompt.end()) << platform.Caption(Control::Label1);
         const DrillItem& row = *found->second;
         shown.insert(row.Number);
-        const Control right = row.CorrectOption == Profile().FirstOption ? Control::Command3 : Control::Command4;
+        const Control right = row.CorrectOption == Profile.FirstOption ? Control::Command3 : Control::Command4;
         const Control wrong = right == Control::Command3 ? Control::Command4 : Control::Command3;
         switch (strategy.answer(position)) {
             case Answer::Right: session.Press(right); break;

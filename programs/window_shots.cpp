@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "fendrok.h"
 #include "program_windows.h"
 #include "tavrel.h"
 
@@ -22,6 +23,7 @@ using drill::Form;
 
 const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs = {
     {"tavrel", &tavrel::Program},
+    {"fendrok", &fendrok::Program},
 };
 
 bool Save(QWidget* window, const QString& path) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -95,17 +96,6 @@ TEST(FendrokBank, RowsNamedInTheRules) {
         EXPECT_EQ(Utf8(row.CorrectOption), expected.option);
         EXPECT_EQ(Utf8(row.FullText), expected.fullText);
     }
-}
-
-TEST(FendrokProfile, OptionsTitleAndMessages) {
-    EXPECT_EQ(Utf8(Profile.FirstOption), "н");
-    EXPECT_EQ(Utf8(Profile.SecondOption), "нн");
-    EXPECT_EQ(Utf8(Profile.MessageTitle), kTitle);
-    EXPECT_EQ(Utf8(Profile.EndMessage), "Опрос окончен.");
-    EXPECT_EQ(Profile.WarningIcon, drill::MessageStyle::Warning);
-    EXPECT_EQ(Profile.EndIcon, drill::MessageStyle::Information);
-    EXPECT_TRUE(Profile.Categories.empty());
-    EXPECT_TRUE(Profile.RuleLines.empty());
 }
 
 // A session on the real profile. The scripted order puts row 4 first and row 1 last.

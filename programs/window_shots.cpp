@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "fendrok.h"
 #include "program_windows.h"
 #include "gondila.h"
 #include "mirskav.h"
@@ -26,6 +27,7 @@ const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs 
     {"tavrel", &tavrel::Program},
     {"gondila", &gondila::Program},
     {"mirskav", &mirskav::Program},
+    {"fendrok", &fendrok::Program},
 };
 
 bool Save(QWidget* window, const QString& path) {

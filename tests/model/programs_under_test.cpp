@@ -4,6 +4,9 @@
 #include <cctype>
 
 #include "program_specs.h"
+#include "fendrok.h"
+#include "gondila.h"
+#include "mirskav.h"
 #include "tavrel.h"
 
 namespace model {
@@ -12,6 +15,9 @@ const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
     static const std::vector<ProgramUnderTest> programs = [] {
         std::vector<ProgramUnderTest> all;
         all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
+        all.push_back({GondilaSpec(gondila::Profile.Bank), gondila::Program().makeDrill, &gondila::Program()});
+        all.push_back({MirskavSpec(mirskav::Profile.Bank), mirskav::Program().makeDrill, &mirskav::Program()});
+        all.push_back({FendrokSpec(fendrok::Profile.Bank), fendrok::Program().makeDrill, &fendrok::Program()});
         return all;
     }();
     return programs;

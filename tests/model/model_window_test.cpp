@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "program.h"
 #include "programs_under_test.h"
 #include "window_runner.h"
 
@@ -17,10 +18,10 @@ std::int64_t Setting(const char* name, std::int64_t fallback) {
     return value && *value ? std::strtoll(value, nullptr, 10) : fallback;
 }
 
-class EveryProgramWindow : public ::testing::TestWithParam<const ProgramUnderTest*> {};
+class EveryProgramWindow : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EveryProgramWindow, AgreesWithTheModelClickByClick) {
-    const ProgramUnderTest& program = *GetParam();
+    const ProgramUnderTest& program = *FindProgram(GetParam());
     const Runner run = [&program](const Sequence& sequence) { return RunOnWindows(program, sequence); };
     const std::int64_t count = Setting("DRILL_MODEL_WINDOW_SEQUENCES", 300);
     const auto seed = static_cast<std::uint64_t>(Setting("DRILL_MODEL_SEED", 1));
@@ -33,11 +34,47 @@ TEST_P(EveryProgramWindow, AgreesWithTheModelClickByClick) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgramWindow, ::testing::ValuesIn([] {
-                             std::vector<const ProgramUnderTest*> programs;
-                             for (const ProgramUnderTest& program : ProgramsUnderTest()) programs.push_back(&program);
-                             return programs;
+                             std::vector<std::string> names;
+                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Spec.Name);
+                             return names;
                          }()),
-                         [](const auto& info) { return info.param->Spec.Name; });
+                         [](const auto& info) { return info.param; });
+
+// The window check must see faults that lie between the drill and the screen. Tavrel's windows
+// with one row of the main window's table altered stand in for a wiring fault.
+TEST(WindowFaultsAreFound, AndShrunkToAShortSequence) {
+    const ProgramUnderTest& tavrel = *FindProgram("Tavrel");
+    struct Case {
+        const char* name;
+        std::function<void(drillwin::ControlRow&)> alter;
+        std::size_t longestShrunk;
+    };
+    const Case cases[] = {
+        // The error count lands in no label.
+        {"error count label renamed", [](drillwin::ControlRow& row) { if (row.name == Control::Label5) row.name = Control::Label9; }, 3},
+        // The two answer buttons send each other's click.
+        {"answer buttons crossed",
+         [](drillwin::ControlRow& row) {
+             if (row.name == Control::Command3) row.name = Control::Command4;
+             else if (row.name == Control::Command4) row.name = Control::Command3;
+         },
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<drillwin::FormLayout> forms(tavrel.Windows->forms.begin(), tavrel.Windows->forms.end());
+        std::vector<drillwin::ControlRow> rows(forms[0].controls.begin(), forms[0].controls.end());
+        for (drillwin::ControlRow& row : rows) c.alter(row);
+        forms[0].controls = rows;
+        const drillwin::ProgramDescription altered{forms, tavrel.Windows->makeDrill};
+        const ProgramUnderTest program{tavrel.Spec, tavrel.MakeDrill, &altered};
+        const Runner run = [&program](const Sequence& sequence) { return RunOnWindows(program, sequence); };
+        const RunFigures figures = CheckMany(program.Spec, Reach::Windows, run, 1, 50);
+        ASSERT_TRUE(figures.Failure);
+        const std::string tooLong = "  " + std::to_string(c.longestShrunk + 1) + ". ";
+        EXPECT_EQ(figures.Failure->find(tooLong), std::string::npos) << *figures.Failure;
+    }
+}
 
 }  // namespace
 }  // namespace model

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <map>
 #include <sstream>
 
 #include "program_windows.h"
@@ -125,15 +126,20 @@ std::string ScreenDifference(const Model& model, const drillwin::ProgramWindows&
         }
         const drillwin::FormLayout* layout = LayoutOf(description, form);
         if (!open || !layout) continue;
+        // The design captions, overwritten by whatever the drill has written since the window opened.
+        std::map<Control, Text> expected;
         for (const drillwin::ControlRow& row : layout->controls) {
-            if (row.kind != drillwin::Kind::Label) continue;
-            const auto written = model.Captions().find({form, row.name});
-            const Text expected = written == model.Captions().end() ? Text(row.caption) : written->second;
-            const QLabel* label = windows.Label(form, row.name);
-            const Text shown = label ? FromQString(label->text()) : u"(no label)";
-            if (shown != expected) {
-                out << (form == Form::Form1 ? "" : std::string(drill::testing::FormName(form)) + ".") << drill::ControlName(row.name)
-                    << " shows «" << Utf8(shown) << "», expected «" << Utf8(expected) << "»; ";
+            if (row.kind == drillwin::Kind::Label) expected[row.name] = Text(row.caption);
+        }
+        for (const auto& [key, text] : model.Captions()) {
+            if (key.first == form) expected[key.second] = text;
+        }
+        for (const auto& [name, text] : expected) {
+            const QLabel* label = windows.Label(form, name);
+            const Text shown = label ? FromQString(label->text()) : u"(no such label)";
+            if (shown != text) {
+                out << (form == Form::Form1 ? "" : std::string(drill::testing::FormName(form)) + ".") << drill::ControlName(name)
+                    << " shows «" << Utf8(shown) << "», expected «" << Utf8(text) << "»; ";
             }
         }
     }
@@ -182,7 +188,18 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
                 Cover(outcome.Covered, model, step.Button);
                 const std::vector<std::string> expected = model.Press(step.Button);
                 recorder.log.clear();
-                const std::vector<SeenMessage> seen = drillwin::testing::Click(windows.Button(step.Button));
+                QAbstractButton* button = windows.Button(step.Button);
+                if (!button) {
+                    outcome.Failure = Divergence{i, "the main window has no " + std::string(drill::ControlName(step.Button))};
+                    return outcome;
+                }
+                // The pupil finds the button by what it says.
+                if (button->text().toStdString() != spec.Caption(step.Button)) {
+                    outcome.Failure = Divergence{i, std::string(drill::ControlName(step.Button)) + " reads «" +
+                                                        button->text().toStdString() + "», expected «" + spec.Caption(step.Button) + "»"};
+                    return outcome;
+                }
+                const std::vector<SeenMessage> seen = drillwin::testing::Click(button);
                 QApplication::processEvents();
                 difference = LogDifference(expected, recorder.log);
                 if (difference.empty()) difference = MessageDifference(ExpectedMessages(expected), seen);

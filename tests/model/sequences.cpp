@@ -30,7 +30,7 @@ private:
 
 // Uniform values with the edges mixed in: 0, the largest float below 1, repeats that the draw must
 // reject, and values on the boundaries between two candidates.
-std::vector<float> RandomScript(Source& source, int n) {
+std::vector<float> Script(Source& source, int n) {
     std::vector<float> values;
     std::vector<bool> seen(static_cast<std::size_t>(n) + 1, false);
     int missing = n;
@@ -152,7 +152,7 @@ Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach) 
     Source source(seed);
     Sequence sequence;
     sequence.Seed = seed;
-    sequence.Random = RandomScript(source, spec.N);
+    sequence.Random = Script(source, spec.N);
 
     // Each sequence leans its own way: some answer a lot, some skip to the end, some ask for the
     // rules on every item, so every state meets every button.
@@ -199,6 +199,19 @@ Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach) 
         sequence.Steps.push_back(last);
     }
     return sequence;
+}
+
+std::vector<float> RandomScript(std::uint64_t seed, int n) {
+    Source source(seed);
+    return Script(source, n);
+}
+
+Step Press(Control button) { return {Step::Kind::Press, button}; }
+
+Step Close(Form window) {
+    Step step{Step::Kind::Close};
+    step.Window = window;
+    return step;
 }
 
 void Cover(std::uint64_t& covered, const Model& model, Control button) {

@@ -35,6 +35,13 @@ enum class Reach { Drill, Windows };
 
 Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach);
 
+// Random values for one draw over N items, with repeats and edge values among them.
+std::vector<float> RandomScript(std::uint64_t seed, int n);
+
+// Steps written out by hand.
+Step Press(Control button);
+Step Close(Form window);
+
 // The text an edit leaves, given the sentence the model has on show.
 Text EditText(const Model& model, EditKind kind, int variant);
 

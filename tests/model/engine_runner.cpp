@@ -104,13 +104,23 @@ std::string CommaDifference(const Model& model, const drill::CommaDrill& comma) 
 
 }  // namespace
 
+std::string StateDifference(const Model& model, const RecordingPlatform& platform, const drill::Drill& drill) {
+    std::string difference = ScreenDifference(model, platform);
+    if (difference.empty() && platform.randomCalls != model.RandomUsed()) {
+        difference = Mismatch("random values drawn", model.RandomUsed(), platform.randomCalls);
+    }
+    if (difference.empty()) {
+        if (const auto* session = dynamic_cast<const drill::DrillSession*>(&drill)) difference = SessionDifference(model, *session);
+        if (const auto* comma = dynamic_cast<const drill::CommaDrill*>(&drill)) difference = CommaDifference(model, *comma);
+    }
+    return difference;
+}
+
 Outcome RunOnDrill(const ProgramUnderTest& program, const Sequence& sequence) {
     const ProgramSpec& spec = program.Spec;
     RecordingPlatform platform;
     platform.randomScript.assign(sequence.Random.begin(), sequence.Random.end());
     const std::unique_ptr<drill::Drill> drill = program.MakeDrill(platform);
-    const auto* session = dynamic_cast<const drill::DrillSession*>(drill.get());
-    const auto* comma = dynamic_cast<const drill::CommaDrill*>(drill.get());
     Model model(spec, sequence.Random);
     Outcome outcome;
 
@@ -138,12 +148,7 @@ Outcome RunOnDrill(const ProgramUnderTest& program, const Sequence& sequence) {
                 break;
             }
         }
-        if (difference.empty()) difference = ScreenDifference(model, platform);
-        if (difference.empty() && platform.randomCalls != model.RandomUsed()) {
-            difference = Mismatch("random values drawn", model.RandomUsed(), platform.randomCalls);
-        }
-        if (difference.empty() && session) difference = SessionDifference(model, *session);
-        if (difference.empty() && comma) difference = CommaDifference(model, *comma);
+        if (difference.empty()) difference = StateDifference(model, platform, *drill);
         if (!difference.empty()) {
             outcome.Failure = Divergence{i, std::move(difference)};
             return outcome;

@@ -3,12 +3,17 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "drill.h"
 #include "sequences.h"
 
 namespace drillwin {
 struct ProgramDescription;
+}
+
+namespace drill::testing {
+class RecordingPlatform;
 }
 
 namespace model {
@@ -24,5 +29,9 @@ struct ProgramUnderTest {
 // After every step: the platform operations of the press, every label and the text box, the
 // random values used, the drill's counters against the model's, and the invariants of the counts.
 Outcome RunOnDrill(const ProgramUnderTest& program, const Sequence& sequence);
+
+// What the windows show, the random values used and the drill's counters against the model, with
+// the invariants of the counts; empty when all agree.
+std::string StateDifference(const Model& model, const drill::testing::RecordingPlatform& platform, const drill::Drill& drill);
 
 }  // namespace model

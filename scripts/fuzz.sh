@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Fuzzes Luzema's comma drill against the model with libFuzzer (clang), outside CI:
+#   scripts/fuzz.sh [SECONDS] [--update-corpus]
+# Runs for SECONDS (180 unless given) on both cores from the corpus in tests/fuzz/corpus, prints the
+# executions and any finding (the crashing input is kept in build-fuzz/). --update-corpus merges the
+# new inputs that reach new code back into tests/fuzz/corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=180
+update=0
+for argument in "$@"; do
+  case "$argument" in
+    --update-corpus) update=1 ;;
+    *) seconds=$argument ;;
+  esac
+done
+
+need=()
+command -v clang++ >/dev/null || need+=(clang)
+dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" || need+=(libclang-rt-14-dev)
+if [[ ${#need[@]} -gt 0 ]]; then
+  sudo=()
+  [[ "$(id -u)" -eq 0 ]] || sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+mkdir -p build-fuzz/corpus build-fuzz/findings
+clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+  -Iengine -Itests/support -Itests/model -Iprograms/luzema \
+  engine/comma_drill.cpp engine/drill_session.cpp engine/platform.cpp engine/question_order.cpp \
+  engine/result_tally.cpp tests/support/recording_platform.cpp tests/model/reference_model.cpp \
+  tests/model/sequences.cpp tests/model/engine_runner.cpp tests/model/program_specs.cpp \
+  programs/luzema/bank.cpp tests/fuzz/luzema_fuzz.cpp -o build-fuzz/luzema_fuzz
+
+cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
+status=0
+build-fuzz/luzema_fuzz build-fuzz/corpus -max_total_time="$seconds" -max_len=4096 -jobs=2 -workers=2 \
+  -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 2>build-fuzz/fuzz.log || status=$?
+grep -h -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|differs" build-fuzz/fuzz.log fuzz-*.log 2>/dev/null || true
+mv fuzz-*.log build-fuzz/ 2>/dev/null || true
+ls build-fuzz/findings/ 2>/dev/null | sed 's/^/finding: build-fuzz\/findings\//'
+
+if [[ $update -eq 1 ]]; then
+  build-fuzz/luzema_fuzz -merge=1 -max_len=4096 tests/fuzz/corpus build-fuzz/corpus 2>/dev/null
+fi
+exit $status

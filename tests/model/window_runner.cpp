@@ -113,7 +113,7 @@ const drillwin::FormLayout* LayoutOf(const drillwin::ProgramDescription& descrip
 }
 
 // Every label of every window against the model, which windows stand open, the text box.
-std::string ScreenDifference(const Model& model, const drillwin::ProgramWindows& windows,
+std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windows,
                              const drillwin::ProgramDescription& description) {
     std::ostringstream out;
     if (windows.Ended() != model.Ended()) out << (model.Ended() ? "the program did not end; " : "the program ended; ");
@@ -144,7 +144,8 @@ std::string ScreenDifference(const Model& model, const drillwin::ProgramWindows&
         }
     }
     if (model.IsOpen(Form::Form1) && windows.TextBox()) {
-        const Text held = FromQString(windows.TextBox()->toPlainText());
+        // As the drill reads it: every character as it stands, line separators included.
+        const Text held = windows.GetText(Control::Text1);
         if (held != model.TextBox()) out << "Text1 holds «" << Utf8(held) << "», expected «" << Utf8(model.TextBox()) << "»; ";
     }
     return out.str();

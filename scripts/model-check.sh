@@ -10,5 +10,5 @@ seed=${2:-1}
 bash scripts/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target model_check
-printf '%s\n' tavrel gondila mirskav luzema fendrok |
+build/tests/model/model_check --list |
   xargs -P2 -I{} sh -c "build/tests/model/model_check --sequences $sequences --seed $seed {} || exit 255"

@@ -2,6 +2,8 @@
 //   model_check [--sequences N] [--seed S] [program ...]
 // runs N sequences per program (all programs when none is named) and prints the figures; on a
 // difference it prints the seed and the shortest failing sequence and exits with 1.
+//   model_check --list
+// names the programs it knows, one a line.
 
 #include <chrono>
 #include <cstdlib>
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
     std::vector<const model::ProgramUnderTest*> chosen;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        if (argument == "--list") {
+            for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) std::cout << program.Spec.Name << "\n";
+            return 0;
+        }
         if (argument == "--sequences" && i + 1 < argc) {
             count = std::strtoll(argv[++i], nullptr, 10);
         } else if (argument == "--seed" && i + 1 < argc) {

@@ -8,6 +8,11 @@
 #include "gondila.h"
 #include "mirskav.h"
 #include "tavrel.h"
+// Luzema joins the checks as soon as its program is part of the build.
+#if __has_include("luzema.h")
+#include "luzema.h"
+#define DRILL_HAS_LUZEMA 1
+#endif
 
 namespace model {
 
@@ -17,6 +22,9 @@ const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
         all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
         all.push_back({GondilaSpec(gondila::Profile.Bank), gondila::Program().makeDrill, &gondila::Program()});
         all.push_back({MirskavSpec(mirskav::Profile.Bank), mirskav::Program().makeDrill, &mirskav::Program()});
+#ifdef DRILL_HAS_LUZEMA
+        all.push_back({LuzemaSpec(luzema::Bank()), luzema::Program().makeDrill, &luzema::Program()});
+#endif
         all.push_back({FendrokSpec(fendrok::Profile.Bank), fendrok::Program().makeDrill, &fendrok::Program()});
         return all;
     }();

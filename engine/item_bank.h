@@ -64,10 +64,10 @@ struct ResultLabels {
 // Everything that differs between the choice drills.
 struct DrillProfile {
     ItemBank Bank;
-    TextView FirstOption;   // carried by Command3
-    TextView SecondOption;  // carried by Command4
-    TextView MessageTitle;
-    TextView EndMessage;
+    TextView FirstOption{};   // carried by Command3
+    TextView SecondOption{};  // carried by Command4
+    TextView MessageTitle{};
+    TextView EndMessage{};
     MessageStyle WarningIcon = MessageStyle::Plain;
     MessageStyle EndIcon = MessageStyle::Plain;
     // Written into the rules window at every allowed press of the rules button; empty when the

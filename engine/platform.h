@@ -50,6 +50,9 @@ public:
     virtual void EndProgram() = 0;
 };
 
+// "Command1", "Label27", "Text1".
+std::string_view ControlName(Control control);
+
 // Plain decimal digits, no sign, blank or leading zero.
 Text Digits(std::uint32_t value);
 

@@ -29,8 +29,19 @@ struct Font {
 };
 constexpr Font FormFont{};
 
+constexpr bool Bold = true;
+constexpr bool Italic = true;
+constexpr bool Underline = true;
+constexpr Font SansSerif(double points, bool bold = false) { return {"MS Sans Serif", points, bold}; }
+constexpr Font TimesNewRoman(double points, bool bold = false, bool italic = false, bool underline = false) {
+    return {"Times New Roman", points, bold, italic, underline};
+}
+
 enum class Kind { Button, Label, TextBox };
 enum class Align { Left, Centre };
+
+constexpr bool Boxed = true;    // single-line border
+constexpr bool Wraps = true;
 
 struct ControlRow {
     Control name;

@@ -20,6 +20,10 @@ namespace drillwin {
 
 class FormWindow;
 
+// The application-wide look every program window is designed for: the Fusion style with its light
+// standard palette, whatever theme the desktop uses; the program ends only through EndProgram.
+void PrepareApplication();
+
 class ProgramWindows final : public QObject, public drill::Platform {
 public:
     explicit ProgramWindows(const ProgramDescription& program);

@@ -49,13 +49,6 @@ Text Utf16(std::string_view utf8) {
     return out;
 }
 
-std::string ControlName(Control control) {
-    const auto index = static_cast<int>(control);
-    if (control <= Control::Command7) return "Command" + std::to_string(index + 1);
-    if (control == Control::Text1) return "Text1";
-    return "Label" + std::to_string(index - static_cast<int>(Control::Label1) + 1);
-}
-
 std::string FormName(Form form) { return "Form" + std::to_string(static_cast<int>(form) + 1); }
 
 std::string RecordingPlatform::Caption(Control label, Form form) const {
@@ -85,14 +78,14 @@ void RecordingPlatform::ScriptOrder(const std::vector<int>& order, int size) {
 
 void RecordingPlatform::SetCaption(Form form, Control label, TextView text) {
     captions[{form, label}] = Text(text);
-    log.push_back((form == Form::Form1 ? "" : FormName(form) + ".") + ControlName(label) + " = " + Utf8(text));
+    log.push_back((form == Form::Form1 ? "" : FormName(form) + ".") + std::string(ControlName(label)) + " = " + Utf8(text));
 }
 
 Text RecordingPlatform::GetText(Control) { return text1; }
 
 void RecordingPlatform::SetText(Control textBox, TextView text) {
     text1 = Text(text);
-    log.push_back(ControlName(textBox) + " := " + Utf8(text));
+    log.push_back(std::string(ControlName(textBox)) + " := " + Utf8(text));
 }
 
 void RecordingPlatform::ShowMessage(TextView text, MessageStyle style, TextView title) {

@@ -55,7 +55,6 @@ private:
     std::mt19937 fallback_{12345};
 };
 
-std::string ControlName(Control control);
 std::string FormName(Form form);
 
 }  // namespace drill::testing

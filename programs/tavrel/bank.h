@@ -1,0 +1,10 @@
+#pragma once
+
+#include "item_bank.h"
+
+namespace tavrel {
+
+// пре- or при-: 23 words.
+extern const drill::DrillProfile Profile;
+
+}  // namespace tavrel

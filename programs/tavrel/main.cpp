@@ -1,0 +1,3 @@
+#include "tavrel.h"
+
+int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, tavrel::Program()); }

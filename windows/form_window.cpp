@@ -1,0 +1,203 @@
+#include "form_window.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace drillwin {
+
+namespace {
+
+QString FromUtf16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor fore) {
+    QPalette palette = widget->palette();
+    palette.setColor(ground, back);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(role, fore);
+    }
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+int Pixels(int twips) { return twips / TwipsPerPixel; }
+
+int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+QString ResolveFamily(std::string_view family) {
+    static const bool hasSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
+    static const bool hasTimes = QFontDatabase::hasFamily(QStringLiteral("Times New Roman"));
+    if (family == "MS Sans Serif") return hasSansSerif ? QStringLiteral("MS Sans Serif") : QStringLiteral("Liberation Sans");
+    if (family == "Times New Roman") return hasTimes ? QStringLiteral("Times New Roman") : QStringLiteral("Liberation Serif");
+    return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+}
+
+QFont MakeFont(const Font& font, const Font& windowFont) {
+    const Font& chosen = font.family.empty() ? windowFont : font;
+    QFont qfont(ResolveFamily(chosen.family));
+    // Pixel sizes keep the twips layouts fitting whatever the screen's logical DPI.
+    qfont.setPixelSize(PixelSize(chosen.points));
+    qfont.setBold(chosen.bold);
+    qfont.setItalic(chosen.italic);
+    qfont.setUnderline(chosen.underline);
+    return qfont;
+}
+
+QColor MakeColour(Colour colour, const QColor& fallback) {
+    if (colour.isDefault) return fallback;
+    return QColor(static_cast<int>(colour.bgr & 0xFF), static_cast<int>((colour.bgr >> 8) & 0xFF),
+                  static_cast<int>((colour.bgr >> 16) & 0xFF));
+}
+
+FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(FromUtf16(layout.caption));
+    if (!layout.icon.empty()) setWindowIcon(QIcon(QString::fromUtf8(layout.icon.data(), static_cast<qsizetype>(layout.icon.size()))));
+    if (layout.fixedFrame) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                       Qt::MSWindowsFixedSizeDialogHint);
+    }
+    setFixedSize(Pixels(layout.width), Pixels(layout.height));
+    setFont(MakeFont(layout.font, layout.font));
+    SetColours(this, QPalette::Window, MakeColour(layout.back, palette().color(QPalette::Window)),
+               MakeColour(layout.fore, Qt::black));
+    setAutoFillBackground(true);
+    for (const ControlRow& row : layout.controls) controls_[row.name] = Build(row);
+    SetFocusOrder();
+}
+
+QWidget* FormWindow::Build(const ControlRow& row) {
+    const QString caption = FromUtf16(row.caption);
+    const QFont font = MakeFont(row.font, layout_.font);
+    const QColor fore = MakeColour(row.fore, Qt::black);
+    QWidget* widget = nullptr;
+    switch (row.kind) {
+        case Kind::Button: {
+            auto* button = new QPushButton(caption, this);
+            SetColours(button, QPalette::Button, MakeColour(row.back, palette().color(QPalette::Button)), fore);
+            // Enter presses the focused button as Space does.
+            button->setAutoDefault(true);
+            connect(button, &QPushButton::clicked, this, [this, name = row.name] { emit buttonClicked(name); });
+            widget = button;
+            break;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(caption, this);
+            // Whatever text a label is given shows as it stands, never as markup.
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            label->setWordWrap(row.wrap);
+            label->setAutoFillBackground(true);
+            SetColours(label, QPalette::Window, MakeColour(row.back, QGuiApplication::palette().color(QPalette::Button)), fore);
+            if (row.border) {
+                // A thin sunken edge, drawn in the palette's greys rather than the text colour.
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                label->setLineWidth(1);
+            }
+            label->setFocusPolicy(Qt::NoFocus);
+            widget = label;
+            break;
+        }
+        case Kind::TextBox: {
+            auto* box = new QPlainTextEdit(this);
+            box->setPlainText(caption);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setTabChangesFocus(true);
+            SetColours(box, QPalette::Base, MakeColour(row.back, Qt::white), fore);
+            widget = box;
+            break;
+        }
+    }
+    const std::string_view name = drill::ControlName(row.name);
+    widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    widget->setFont(font);
+    widget->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+    if (row.kind != Kind::Label) focusOrder_.push_back({row.tabIndex, widget});
+    return widget;
+}
+
+void FormWindow::SetFocusOrder() {
+    std::stable_sort(focusOrder_.begin(), focusOrder_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder_.size(); ++i) {
+        setTabOrder(focusOrder_[i - 1].second, focusOrder_[i].second);
+    }
+}
+
+void FormWindow::FocusFirst() {
+    if (!focusOrder_.empty()) focusOrder_.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* FormWindow::Control(drill::Control name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void FormWindow::MoveToDesignPosition() {
+    QRect inner(Pixels(layout_.left), Pixels(layout_.top), width(), height());
+    // Keep the window on the screen it opens on, however small that screen is.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        inner.moveRight(std::min(inner.right(), available.right()));
+        inner.moveBottom(std::min(inner.bottom(), available.bottom()));
+        inner.moveLeft(std::max(inner.left(), available.left()));
+        inner.moveTop(std::max(inner.top(), available.top()));
+    }
+    setGeometry(inner);
+}
+
+void FormWindow::PlotPoint(int x, int y) {
+    // The point itself takes the ground colour: only the position it sets shows, through the text.
+    printPosition_ = QPoint(Pixels(x), Pixels(y));
+}
+
+void FormWindow::PrintLine(const QString& text) {
+    const PrintedLine line{printPosition_, text};
+    // Printing the same line at the same place again must not thicken or double it.
+    if (std::find(printed_.begin(), printed_.end(), line) == printed_.end()) printed_.push_back(line);
+    printPosition_ = QPoint(0, printPosition_.y() + QFontMetrics(font()).height());
+    update();
+}
+
+const QPixmap& FormWindow::Picture() {
+    const qreal ratio = devicePixelRatioF();
+    if (!layout_.picture.empty() && (picture_.isNull() || picture_.devicePixelRatio() != ratio)) {
+        QSvgRenderer renderer(QString::fromUtf8(layout_.picture.data(), static_cast<qsizetype>(layout_.picture.size())));
+        const QSize size = renderer.defaultSize();
+        picture_ = QPixmap(size * ratio);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter painter(&picture_);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    return picture_;
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (const QPixmap& picture = Picture(); !picture.isNull()) painter.drawPixmap(0, 0, picture);
+    if (printed_.empty()) return;
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int ascent = QFontMetrics(font()).ascent();
+    for (const PrintedLine& line : printed_) painter.drawText(line.position + QPoint(0, ascent), line.text);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+}  // namespace drillwin

@@ -1,0 +1,69 @@
+#pragma once
+// One window built from its description: fixed inner size in twips, background picture, opaque
+// labels, graphical buttons, and the lines the program prints into it.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+#include "layout.h"
+
+class QAbstractButton;
+class QLabel;
+class QPlainTextEdit;
+
+namespace drillwin {
+
+class FormWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(const FormLayout& layout);
+
+    const FormLayout& Layout() const { return layout_; }
+    QWidget* Control(drill::Control name) const;
+    // Where the window stands on the screen at its design position.
+    void MoveToDesignPosition();
+    // The first control in the focus order takes the focus.
+    void FocusFirst();
+
+    void PlotPoint(int x, int y);
+    void PrintLine(const QString& text);
+
+signals:
+    void buttonClicked(drill::Control name);
+    void closing();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PrintedLine {
+        QPoint position;  // pixels, top-left of the text
+        QString text;
+        bool operator==(const PrintedLine&) const = default;
+    };
+
+    QWidget* Build(const ControlRow& row);
+    void SetFocusOrder();
+    const QPixmap& Picture();
+
+    const FormLayout& layout_;
+    std::map<drill::Control, QWidget*> controls_;
+    std::vector<std::pair<int, QWidget*>> focusOrder_;  // tab index, control
+    QPixmap picture_;
+    QPoint printPosition_;
+    std::vector<PrintedLine> printed_;
+};
+
+// Fonts, colours and sizes of the descriptions in Qt's terms.
+QFont MakeFont(const Font& font, const Font& windowFont);
+QColor MakeColour(Colour colour, const QColor& fallback);
+int Pixels(int twips);
+int PixelSize(double points);
+// The face used when a named font is not installed: a metric-compatible one.
+QString ResolveFamily(std::string_view family);
+
+}  // namespace drillwin

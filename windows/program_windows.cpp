@@ -1,0 +1,147 @@
+#include "program_windows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include "form_window.h"
+
+namespace drillwin {
+
+namespace {
+
+QString ToQString(drill::TextView text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+std::size_t Index(Form form) { return static_cast<std::size_t>(form); }
+
+QMessageBox::Icon IconOf(drill::MessageStyle style) {
+    switch (style) {
+        case drill::MessageStyle::Warning: return QMessageBox::Warning;
+        case drill::MessageStyle::Information: return QMessageBox::Information;
+        case drill::MessageStyle::Plain: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+ProgramWindows::ProgramWindows(const ProgramDescription& program) : program_(program) {
+    drill_ = program.makeDrill(*this);
+    FormWindow* main = Create(Form::Form1);
+    // Nothing else owns the main window: it lives as long as the program does.
+    main->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+ProgramWindows::~ProgramWindows() {
+    for (QPointer<FormWindow>& window : windows_) delete window.data();
+}
+
+void ProgramWindows::ShowMainWindow() {
+    FormWindow* main = Open(Form::Form1);
+    main->MoveToDesignPosition();
+    main->show();
+    main->FocusFirst();
+}
+
+const FormLayout& ProgramWindows::Layout(Form form) const {
+    for (const FormLayout& layout : program_.forms) {
+        if (layout.form == form) return layout;
+    }
+    Q_ASSERT_X(false, "ProgramWindows", "every window shown has a description");
+    return program_.forms.front();
+}
+
+FormWindow* ProgramWindows::Open(Form form) const { return windows_[Index(form)].data(); }
+
+FormWindow* ProgramWindows::Create(Form form) {
+    auto* window = new FormWindow(Layout(form));
+    windows_[Index(form)] = window;
+    if (form == Form::Form1) {
+        connect(window, &FormWindow::buttonClicked, this, [this](Control button) { drill_->Press(button); });
+        // Closing the main window by its frame ends the program as "Выход" does, so that no
+        // secondary window is left running without it.
+        connect(window, &FormWindow::closing, this, [this] { EndProgram(); });
+    }
+    return window;
+}
+
+QWidget* ProgramWindows::Window(Form form) const { return Open(form); }
+
+QAbstractButton* ProgramWindows::Button(Control name) const {
+    const FormWindow* main = Open(Form::Form1);
+    return main ? qobject_cast<QAbstractButton*>(main->Control(name)) : nullptr;
+}
+
+QLabel* ProgramWindows::Label(Form form, Control name) const {
+    const FormWindow* window = Open(form);
+    return window ? qobject_cast<QLabel*>(window->Control(name)) : nullptr;
+}
+
+QPlainTextEdit* ProgramWindows::TextBox() const {
+    const FormWindow* main = Open(Form::Form1);
+    return main ? qobject_cast<QPlainTextEdit*>(main->Control(Control::Text1)) : nullptr;
+}
+
+void ProgramWindows::SetCaption(Form form, Control label, drill::TextView text) {
+    if (QLabel* target = Label(form, label)) target->setText(ToQString(text));
+}
+
+drill::Text ProgramWindows::GetText(Control) {
+    const QPlainTextEdit* box = TextBox();
+    if (!box) return {};
+    // The raw text keeps every character as typed (toPlainText would turn no-break spaces into
+    // blanks); only the block breaks that Enter makes read back as the line breaks they are.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return drill::Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+}
+
+void ProgramWindows::SetText(Control, drill::TextView text) {
+    if (QPlainTextEdit* box = TextBox()) box->setPlainText(ToQString(text));
+}
+
+void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
+    QMessageBox box(IconOf(style), ToQString(title), ToQString(text), QMessageBox::Ok, Open(Form::Form1));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void ProgramWindows::ShowWindow(Form form) {
+    FormWindow* window = Open(form);
+    if (!window) {
+        window = Create(form);
+        window->MoveToDesignPosition();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void ProgramWindows::PlotPoint(Form form, int x, int y) {
+    if (FormWindow* window = Open(form)) window->PlotPoint(x, y);
+}
+
+void ProgramWindows::PrintLine(Form form, drill::TextView text) {
+    if (FormWindow* window = Open(form)) window->PrintLine(ToQString(text));
+}
+
+void ProgramWindows::ReseedRandom() { random_.Reseed(); }
+
+float ProgramWindows::NextRandom() { return random_.Next(); }
+
+void ProgramWindows::EndProgram() {
+    if (ended_) return;
+    ended_ = true;
+    for (const Form form : {Form::Form3, Form::Form2, Form::Form1}) {
+        if (FormWindow* window = Open(form)) window->close();
+    }
+    QCoreApplication::quit();
+}
+
+}  // namespace drillwin

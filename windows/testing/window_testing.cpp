@@ -1,0 +1,126 @@
+#include "window_testing.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "form_window.h"
+
+namespace drillwin::testing {
+
+struct MessageAnswerer::State {
+    QTimer timer;
+    std::vector<SeenMessage> seen;
+};
+
+MessageAnswerer::MessageAnswerer() : state_(new State) {
+    // The timer fires inside the box's own event loop and answers it like a pupil pressing OK.
+    state_->timer.setInterval(1);
+    QObject::connect(&state_->timer, &QTimer::timeout, [state = state_] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        state->seen.push_back({box->text(), box->windowTitle(), box->icon()});
+        box->button(QMessageBox::Ok)->click();
+    });
+    state_->timer.start();
+}
+
+MessageAnswerer::~MessageAnswerer() { delete state_; }
+
+std::vector<SeenMessage> MessageAnswerer::Take() {
+    state_->timer.stop();
+    return std::move(state_->seen);
+}
+
+std::vector<SeenMessage> Click(QAbstractButton* button) {
+    return AnsweringMessages([button] { QTest::mouseClick(button, Qt::LeftButton); });
+}
+
+void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) {
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle().toStdU16String(), layout.caption);
+    EXPECT_EQ(window->size(), QSize(Pixels(layout.width), Pixels(layout.height)));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the pupil cannot resize the window";
+    if (layout.fixedFrame) {
+        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+    EXPECT_EQ(window->palette().color(QPalette::Window), MakeColour(layout.back, QColor()));
+    for (const ControlRow& row : layout.controls) {
+        const std::string name(drill::ControlName(row.name));
+        SCOPED_TRACE(name);
+        auto* control = window->findChild<QWidget*>(QString::fromStdString(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), QRect(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)));
+
+        const Font& font = row.font.family.empty() ? layout.font : row.font;
+        const QFontInfo installed(control->font());
+        EXPECT_EQ(installed.family(), ResolveFamily(font.family)) << "the face must be installed";
+        EXPECT_EQ(installed.pixelSize(), PixelSize(font.points));
+        EXPECT_EQ(installed.bold(), font.bold);
+        EXPECT_EQ(installed.italic(), font.italic);
+        EXPECT_EQ(control->font().underline(), font.underline);
+
+        const QColor fore = MakeColour(row.fore, Qt::black);
+        switch (row.kind) {
+            case Kind::Button: {
+                auto* button = qobject_cast<QAbstractButton*>(control);
+                ASSERT_NE(button, nullptr);
+                EXPECT_EQ(button->text().toStdU16String(), row.caption);
+                EXPECT_EQ(button->palette().color(QPalette::Button), MakeColour(row.back, QColor()));
+                EXPECT_EQ(button->palette().color(QPalette::ButtonText), fore);
+                EXPECT_NE(button->focusPolicy() & Qt::TabFocus, 0);
+                break;
+            }
+            case Kind::Label: {
+                auto* label = qobject_cast<QLabel*>(control);
+                ASSERT_NE(label, nullptr);
+                EXPECT_EQ(label->text().toStdU16String(), row.caption);
+                EXPECT_EQ(label->textFormat(), Qt::PlainText);
+                EXPECT_TRUE(label->autoFillBackground()) << "labels are opaque";
+                if (!row.back.isDefault) {
+                    EXPECT_EQ(label->palette().color(QPalette::Window), MakeColour(row.back, QColor()));
+                }
+                EXPECT_EQ(label->palette().color(QPalette::WindowText), fore);
+                EXPECT_EQ(label->frameShape() != QFrame::NoFrame, row.border);
+                EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.align == Align::Centre);
+                EXPECT_EQ(label->wordWrap(), row.wrap);
+                EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+                break;
+            }
+            case Kind::TextBox: {
+                auto* box = qobject_cast<QPlainTextEdit*>(control);
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->toPlainText().toStdU16String(), row.caption);
+                EXPECT_EQ(box->palette().color(QPalette::Base), MakeColour(row.back, QColor()));
+                EXPECT_EQ(box->palette().color(QPalette::Text), fore);
+                EXPECT_TRUE(box->isEnabled());
+                EXPECT_FALSE(box->isReadOnly());
+                break;
+            }
+        }
+    }
+}
+
+std::vector<std::string> FocusWalk(QWidget* window) {
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    std::vector<std::string> names;
+    QWidget* first = window->focusWidget();
+    QWidget* current = first;
+    while (current && names.size() < 40) {
+        names.push_back(current->objectName().toStdString());
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = window->focusWidget();
+        if (current == first) break;
+    }
+    return names;
+}
+
+}  // namespace drillwin::testing

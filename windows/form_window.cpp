@@ -115,6 +115,9 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             box->setPlainText(caption);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setTabChangesFocus(true);
+            // A box drawn three lines of its font high holds three lines only without the
+            // document's inner margin (the text's own line spacing keeps it off the frame).
+            box->document()->setDocumentMargin(0);
             SetColours(box, QPalette::Base, MakeColour(row.back, Qt::white), fore);
             widget = box;
             break;

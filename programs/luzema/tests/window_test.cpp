@@ -159,12 +159,37 @@ TEST_F(LuzemaWindows, LongestSentencesShowInFullInTheBox) {
 
 TEST_F(LuzemaWindows, ALongWrongAnswerWrapsWithinItsLabel) {
     const QLabel* label = windows.Label(Form::Form1, Control::Label8);
+    EXPECT_TRUE(label->wordWrap());
     for (const int number : {1, 7}) {
-        windows.SetCaption(Form::Form1, Control::Label8, drill::Text(Bank().Row(number).ExpectedText) + u" ");
-        EXPECT_TRUE(label->wordWrap());
-        EXPECT_GT(label->heightForWidth(label->width()), label->fontMetrics().height()) << "more than one line";
-        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "and all of it inside the box";
+        const QString expected = FromUtf16(Bank().Row(number).ExpectedText);
+        QString withoutBlanks = expected;
+        withoutBlanks.remove(u' ');
+        for (const QString& answer : {expected + " ", withoutBlanks}) {
+            SCOPED_TRACE(answer.toStdString());
+            windows.SetCaption(Form::Form1, Control::Label8, answer.toStdU16String());
+            EXPECT_GE(label->heightForWidth(label->width()), 2 * label->fontMetrics().height()) << "two lines";
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "and all of it inside the box";
+        }
     }
+}
+
+// The answer line lays out only the beginning of a long text; what shows must be what a short text
+// with the same beginning shows, and a beginning of nothing but zero-width characters must not
+// leave the line blank.
+TEST_F(LuzemaWindows, AMegabyteAnswerShowsItsBeginningAsAShortOneWould) {
+    QLabel* label = windows.Label(Form::Form1, Control::Label8);
+    const auto Shown = [&](const QString& text) {
+        windows.SetCaption(Form::Form1, Control::Label8, text.toStdU16String());
+        return label->grab().toImage();
+    };
+    const auto Megabyte = [](const QString& piece) { return piece.repeated((1 << 20) / piece.size()); };
+    for (const QString& piece : {QStringLiteral("Лодка управляемая твёрдыми руками, "), QStringLiteral("Лодка,управляемая😀")}) {
+        SCOPED_TRACE(piece.toStdString());
+        // A dozen pieces fill the two lines of the box.
+        EXPECT_TRUE(Shown(Megabyte(piece)) == Shown(piece.repeated(12)));
+    }
+    const QImage blank = Shown(QString());
+    EXPECT_FALSE(Shown(Megabyte(QString(20000, QChar(0x200B)) + QStringLiteral("Лодка управляемая "))) == blank);
 }
 
 // Each sentence answered right by typing its commas, one after another to the end.

@@ -33,19 +33,20 @@ void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor
 
 // Lays the text out in lines of the given width, breaking inside a word too long for a line, and
 // stops after the first line that reaches below maxHeight. Returns the height of the lines laid out.
+// The lines stand one leading apart, each on a whole pixel, as Qt sets out any word-wrapped label.
 qreal LayOutLines(QTextLayout& layout, Qt::Alignment alignment, int width, qreal maxHeight) {
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(layout.font()).leading();
     qreal height = 0;
     layout.beginLayout();
     while (height <= maxHeight) {
         QTextLine line = layout.createLine();
         if (!line.isValid()) break;
-        line.setLeadingIncluded(true);
         line.setLineWidth(width);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
+        line.setPosition(QPointF(0, line.lineNumber() == 0 ? 0 : std::ceil(height + leading)));
+        height = line.y() + line.height();
     }
     layout.endLayout();
     return height;
@@ -84,6 +85,23 @@ protected:
             }
         }
     }
+};
+
+// A text box drawn three lines of its font high holds three lines only without the document's
+// inner margin; the lines' own spacing keeps the text off the frame above and below, and a margin
+// of the box's own keeps it off the frame at the sides.
+class TextBox final : public QPlainTextEdit {
+public:
+    explicit TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+        document()->setDocumentMargin(0);
+        setViewportMargins(SideMargin, 0, SideMargin, 0);
+        // The margins belong to the box itself: they take the text's ground.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
+
+private:
+    static constexpr int SideMargin = 4;  // pixels
 };
 
 }  // namespace
@@ -167,13 +185,10 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             break;
         }
         case Kind::TextBox: {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new TextBox(this);
             box->setPlainText(caption);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setTabChangesFocus(true);
-            // A box drawn three lines of its font high holds three lines only without the
-            // document's inner margin (the text's own line spacing keeps it off the frame).
-            box->document()->setDocumentMargin(0);
             SetColours(box, QPalette::Base, MakeColour(row.back, Qt::white), fore);
             widget = box;
             break;

@@ -1,6 +1,7 @@
 #include "sequences.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
 

@@ -31,7 +31,7 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   -Iengine -Itests/support -Itests/model -Iprograms/luzema \
   engine/comma_drill.cpp engine/drill_session.cpp engine/platform.cpp engine/question_order.cpp \
   engine/result_tally.cpp tests/support/recording_platform.cpp tests/model/reference_model.cpp \
-  tests/model/sequences.cpp tests/model/engine_runner.cpp tests/model/program_specs.cpp \
+  tests/model/sequences.cpp tests/model/engine_runner.cpp tests/model/program_facts.cpp \
   programs/luzema/bank.cpp tests/fuzz/luzema_fuzz.cpp -o build-fuzz/luzema_fuzz
 
 cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true

@@ -17,7 +17,7 @@
 #include "bank.h"
 #include "comma_drill.h"
 #include "engine_runner.h"
-#include "program_specs.h"
+#include "program_facts.h"
 #include "recording_platform.h"
 
 namespace {
@@ -30,13 +30,13 @@ namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const model::ProgramSpec spec = model::LuzemaSpec(luzema::Bank());
+    static const model::ProgramFacts facts = model::LuzemaFacts(luzema::Bank());
     if (size == 0) return 0;
-    const std::vector<float> random = model::RandomScript(data[0], spec.N);
+    const std::vector<float> random = model::RandomScript(data[0], facts.N);
     drill::testing::RecordingPlatform platform;
     platform.randomScript.assign(random.begin(), random.end());
     drill::CommaDrill drill(luzema::Bank(), u"Luzema", platform);
-    model::Model reference(spec, random);
+    model::Model reference(facts, random);
 
     for (std::size_t at = 1; at < size;) {
         const int operation = data[at++] % 8;
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         drill.Press(button);
         if (const std::string difference = model::LogDifference(expected, platform.log); !difference.empty()) Fail(difference);
         if (const std::string difference = model::StateDifference(reference, platform, drill); !difference.empty()) Fail(difference);
-        if (drill.ErrorCount() > spec.N) Fail("more errors than sentences");
+        if (drill.ErrorCount() > facts.N) Fail("more errors than sentences");
     }
     return 0;
 }

@@ -47,32 +47,32 @@ std::string ScreenDifference(const Model& model, const RecordingPlatform& platfo
 }
 
 std::string SessionDifference(const Model& model, const drill::DrillSession& session) {
-    const ProgramSpec& spec = model.Spec();
+    const ProgramFacts& facts = model.Facts();
     if (session.Position() != model.Position()) return Mismatch("Position", model.Position(), session.Position());
     if (session.AnswerCount() != model.AnswerCount()) return Mismatch("AnswerCount", model.AnswerCount(), session.AnswerCount());
     if (session.ErrorCount() != model.ErrorCount()) return Mismatch("ErrorCount", model.ErrorCount(), session.ErrorCount());
-    for (int p = 1; p <= spec.N; ++p) {
+    for (int p = 1; p <= facts.N; ++p) {
         const int expected = model.Order()[static_cast<std::size_t>(p - 1)];
         if (session.Order().Slot(p) != expected) return Mismatch("QuestionOrder slot " + std::to_string(p), expected, session.Order().Slot(p));
     }
-    const int position = static_cast<int>(std::min<std::int64_t>(session.Position(), spec.N));
+    const int position = static_cast<int>(std::min<std::int64_t>(session.Position(), facts.N));
     if (session.ErrorCount() < 0 || session.ErrorCount() > position) {
         return "ErrorCount " + std::to_string(session.ErrorCount()) + " is more than the items shown";
     }
-    if (!spec.HasResultWindow()) return session.Tally() ? "a result tally in a drill without categories" : "";
+    if (!facts.HasResultWindow()) return session.Tally() ? "a result tally in a drill without categories" : "";
     if (!session.Tally()) return "no result tally";
 
     // The invariants of the result tally, then its counters against the model's.
     const drill::ResultTally& tally = *session.Tally();
-    if (tally.CategoryCount() != static_cast<int>(spec.Categories.size())) {
-        return Mismatch("number of categories", static_cast<std::int64_t>(spec.Categories.size()), tally.CategoryCount());
+    if (tally.CategoryCount() != static_cast<int>(facts.Categories.size())) {
+        return Mismatch("number of categories", static_cast<std::int64_t>(facts.Categories.size()), tally.CategoryCount());
     }
     int errors = tally.NoAnswerCount().value_or(0);
     int shown = 0;
     for (int k = 1; k <= tally.CategoryCount(); ++k) {
         const int categoryErrors = tally.CategoryErrors(k).value_or(0);
         const int categoryShown = tally.CategoryShown(k).value_or(0);
-        const Category& category = spec.Categories[static_cast<std::size_t>(k - 1)];
+        const Category& category = facts.Categories[static_cast<std::size_t>(k - 1)];
         if (categoryErrors > categoryShown || categoryShown > category.Last - category.First + 1) {
             return "category " + std::to_string(k) + ": " + std::to_string(categoryErrors) + " errors of " +
                    std::to_string(categoryShown) + " shown, of " + std::to_string(category.Last - category.First + 1);
@@ -92,7 +92,7 @@ std::string CommaDifference(const Model& model, const drill::CommaDrill& comma) 
     if (comma.Position() != model.Position()) return Mismatch("Position", model.Position(), comma.Position());
     if (comma.AnswerCount() != model.AnswerCount()) return Mismatch("AnswerCount", model.AnswerCount(), comma.AnswerCount());
     if (comma.ErrorCount() != model.ErrorCount()) return Mismatch("ErrorCount", model.ErrorCount(), comma.ErrorCount());
-    const int n = model.Spec().N;
+    const int n = model.Facts().N;
     for (int p = 1; p <= n; ++p) {
         const int expected = model.Order()[static_cast<std::size_t>(p - 1)];
         if (comma.Order().Slot(p) != expected) return Mismatch("QuestionOrder slot " + std::to_string(p), expected, comma.Order().Slot(p));
@@ -117,11 +117,11 @@ std::string StateDifference(const Model& model, const RecordingPlatform& platfor
 }
 
 Outcome RunOnDrill(const ProgramUnderTest& program, const Sequence& sequence) {
-    const ProgramSpec& spec = program.Spec;
+    const ProgramFacts& facts = program.Facts;
     RecordingPlatform platform;
     platform.randomScript.assign(sequence.Random.begin(), sequence.Random.end());
     const std::unique_ptr<drill::Drill> drill = program.MakeDrill(platform);
-    Model model(spec, sequence.Random);
+    Model model(facts, sequence.Random);
     Outcome outcome;
 
     for (std::size_t i = 0; i < sequence.Steps.size() && !model.Ended(); ++i) {

@@ -19,7 +19,7 @@ class RecordingPlatform;
 namespace model {
 
 struct ProgramUnderTest {
-    ProgramSpec Spec;  // what the program must do
+    ProgramFacts Facts;  // what the program must do
     // Builds the program's drill on a platform, as its main window does.
     std::function<std::unique_ptr<drill::Drill>(drill::Platform&)> MakeDrill;
     // The program's windows; null for the banks that only the engine checks use.

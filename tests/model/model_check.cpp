@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--list") {
-            for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) std::cout << program.Spec.Name << "\n";
+            for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) std::cout << program.Facts.Name << "\n";
             return 0;
         }
         if (argument == "--sequences" && i + 1 < argc) {
@@ -41,14 +41,14 @@ int main(int argc, char* argv[]) {
     for (const model::ProgramUnderTest* program : chosen) {
         const auto start = std::chrono::steady_clock::now();
         const model::Runner run = [program](const model::Sequence& s) { return model::RunOnDrill(*program, s); };
-        const model::RunFigures figures = model::CheckMany(program->Spec, model::Reach::Drill, run, seed, count);
+        const model::RunFigures figures = model::CheckMany(program->Facts, model::Reach::Drill, run, seed, count);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        std::cout << program->Spec.Name << ": " << figures.Sequences << " sequences from seed " << seed << ", "
+        std::cout << program->Facts.Name << ": " << figures.Sequences << " sequences from seed " << seed << ", "
                   << figures.Steps << " steps, " << figures.FinishedRounds << " rounds to the end, "
                   << took.count() << " s" << (figures.Failure ? "" : ", no difference") << "\n";
         if (figures.Failure) {
             std::cout << *figures.Failure << "reproduce: model_check --sequences 1 --seed "
-                      << seed + static_cast<std::uint64_t>(figures.Sequences - 1) << " " << program->Spec.Name << "\n";
+                      << seed + static_cast<std::uint64_t>(figures.Sequences - 1) << " " << program->Facts.Name << "\n";
             status = 1;
         }
     }

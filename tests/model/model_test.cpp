@@ -9,7 +9,7 @@
 
 #include "comma_drill.h"
 #include "drill_session.h"
-#include "program_specs.h"
+#include "program_facts.h"
 #include "programs_under_test.h"
 
 namespace model {
@@ -21,11 +21,11 @@ std::int64_t Setting(const char* name, std::int64_t fallback) {
 }
 
 // Every button of the program pressed in each of the four states.
-std::uint64_t AllPairs(const ProgramSpec& spec) {
+std::uint64_t AllPairs(const ProgramFacts& facts) {
     std::uint64_t pairs = 0;
     for (int state = 0; state < 4; ++state) {
         for (int button = 0; button < 6; ++button) {
-            if (spec.HasButton(static_cast<Control>(button))) pairs |= std::uint64_t{1} << (8 * state + button);
+            if (facts.HasButton(static_cast<Control>(button))) pairs |= std::uint64_t{1} << (8 * state + button);
         }
     }
     return pairs;
@@ -34,15 +34,15 @@ std::uint64_t AllPairs(const ProgramSpec& spec) {
 void ExpectAgreement(const ProgramUnderTest& program, std::int64_t count) {
     const Runner run = [&program](const Sequence& sequence) { return RunOnDrill(program, sequence); };
     const auto seed = static_cast<std::uint64_t>(Setting("DRILL_MODEL_SEED", 1));
-    const RunFigures figures = CheckMany(program.Spec, Reach::Drill, run, seed, count);
+    const RunFigures figures = CheckMany(program.Facts, Reach::Drill, run, seed, count);
     ASSERT_FALSE(figures.Failure) << *figures.Failure << "reproduce: model_check --sequences 1 --seed "
-                                  << seed + static_cast<std::uint64_t>(figures.Sequences - 1) << " " << program.Spec.Name;
+                                  << seed + static_cast<std::uint64_t>(figures.Sequences - 1) << " " << program.Facts.Name;
     EXPECT_EQ(figures.Sequences, count);
     // The sequences must reach every state with every button, and the end of the round often.
-    const std::uint64_t pairs = AllPairs(program.Spec);
+    const std::uint64_t pairs = AllPairs(program.Facts);
     EXPECT_EQ(figures.Covered & pairs, pairs) << "state and button pairs never tried";
     EXPECT_GT(figures.FinishedRounds, count / 10);
-    std::cout << program.Spec.Name << ": " << figures.Sequences << " sequences, " << figures.Steps << " steps, "
+    std::cout << program.Facts.Name << ": " << figures.Sequences << " sequences, " << figures.Steps << " steps, "
               << figures.FinishedRounds << " rounds to the end, " << std::popcount(figures.Covered & pairs)
               << " state and button pairs, no difference\n";
 }
@@ -55,7 +55,7 @@ TEST_P(EveryProgram, AgreesWithTheModelOnRandomSequences) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram, ::testing::ValuesIn([] {
                              std::vector<std::string> names;
-                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Spec.Name);
+                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Facts.Name);
                              return names;
                          }()),
                          [](const auto& info) { return info.param; });
@@ -94,46 +94,46 @@ const drill::DrillProfile kTallied{
 };
 const drill::SentenceBank kSentences(kTwoSentences);
 
-ProgramSpec OneItemSpec() {
-    ProgramSpec spec;
-    spec.Name = "OneItem";
-    spec.N = 1;
-    spec.FirstOption = u"о";
-    spec.SecondOption = u"е";
-    spec.Title = u"Один";
-    spec.EndMessage = u"Опрос окончен.";
-    spec.WarningStyle = 48;
-    spec.EndStyle = 64;
-    spec.Items = Items(kOneItem.Bank);
-    spec.Buttons = {"Правила", "Начало", "о", "е", "Ещё слово", "", "Выход"};
-    return spec;
+ProgramFacts OneItemFacts() {
+    ProgramFacts facts;
+    facts.Name = "OneItem";
+    facts.N = 1;
+    facts.FirstOption = u"о";
+    facts.SecondOption = u"е";
+    facts.Title = u"Один";
+    facts.EndMessage = u"Опрос окончен.";
+    facts.WarningStyle = 48;
+    facts.EndStyle = 64;
+    facts.Items = Items(kOneItem.Bank);
+    facts.Buttons = {"Правила", "Начало", "о", "е", "Ещё слово", "", "Выход"};
+    return facts;
 }
 
-ProgramSpec TalliedSpec() {
-    ProgramSpec spec = OneItemSpec();
-    spec.Name = "ThreeItems";
-    spec.N = 3;
-    spec.Title = u"Три";
-    spec.EndMessage = u"Опрос окончен. Посмотрите результат.";
-    spec.WarningStyle = 0;
-    spec.EndStyle = 0;
-    spec.Categories = {{1, 2, Control::Label6, Control::Label23}, {3, 3, Control::Label13, Control::Label24}};
-    spec.Items = Items(kTallied.Bank);
-    spec.Buttons[5] = "Результат";
-    return spec;
+ProgramFacts TalliedFacts() {
+    ProgramFacts facts = OneItemFacts();
+    facts.Name = "ThreeItems";
+    facts.N = 3;
+    facts.Title = u"Три";
+    facts.EndMessage = u"Опрос окончен. Посмотрите результат.";
+    facts.WarningStyle = 0;
+    facts.EndStyle = 0;
+    facts.Categories = {{1, 2, Control::Label6, Control::Label23}, {3, 3, Control::Label13, Control::Label24}};
+    facts.Items = Items(kTallied.Bank);
+    facts.Buttons[5] = "Результат";
+    return facts;
 }
 
-ProgramSpec TwoSentencesSpec() {
-    ProgramSpec spec = LuzemaSpec(kSentences);
-    spec.Name = "TwoSentences";
-    spec.N = 2;
-    return spec;
+ProgramFacts TwoSentencesFacts() {
+    ProgramFacts facts = LuzemaFacts(kSentences);
+    facts.Name = "TwoSentences";
+    facts.N = 2;
+    return facts;
 }
 
 TEST(SmallBanks, AgreeWithTheModel) {
-    ExpectAgreement({OneItemSpec(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kOneItem, p); }}, 5000);
-    ExpectAgreement({TalliedSpec(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kTallied, p); }}, 5000);
-    ExpectAgreement({TwoSentencesSpec(),
+    ExpectAgreement({OneItemFacts(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kOneItem, p); }}, 5000);
+    ExpectAgreement({TalliedFacts(), [](drill::Platform& p) { return std::make_unique<drill::DrillSession>(kTallied, p); }}, 5000);
+    ExpectAgreement({TwoSentencesFacts(),
                      [](drill::Platform& p) { return std::make_unique<drill::CommaDrill>(kSentences, u"Luzema", p); }},
                     5000);
 }
@@ -152,14 +152,14 @@ private:
 
 struct MutantCase {
     const char* name;
-    ProgramSpec spec;
+    ProgramFacts facts;
     std::function<std::unique_ptr<drill::Drill>(drill::Platform&)> makeDrill;
     std::size_t longestShrunk;
 };
 
 TEST(FaultsAreFound, AndShrunkToAShortSequence) {
     const MutantCase cases[] = {
-        {"answer buttons swapped", TalliedSpec(),
+        {"answer buttons swapped", TalliedFacts(),
          [](drill::Platform& p) {
              return std::make_unique<Mutant>(std::make_unique<drill::DrillSession>(kTallied, p), [](Control c) {
                  return c == Control::Command3 ? Control::Command4 : c == Control::Command4 ? Control::Command3 : c;
@@ -167,7 +167,7 @@ TEST(FaultsAreFound, AndShrunkToAShortSequence) {
          },
          2},
         // The next button restores the sentence first, so an edited, unchecked sentence slips through.
-        {"edit test bypassed", TwoSentencesSpec(),
+        {"edit test bypassed", TwoSentencesFacts(),
          [](drill::Platform& p) {
              auto comma = std::make_unique<drill::CommaDrill>(kSentences, u"Luzema", p);
              struct Restoring final : drill::Drill {
@@ -183,7 +183,7 @@ TEST(FaultsAreFound, AndShrunkToAShortSequence) {
          },
          3},
         // "Результат" twice: the second press shows nothing.
-        {"result window shown once", TalliedSpec(),
+        {"result window shown once", TalliedFacts(),
          [](drill::Platform& p) {
              auto shown = std::make_shared<bool>(false);
              return std::make_unique<Mutant>(std::make_unique<drill::DrillSession>(kTallied, p), [shown](Control c) {
@@ -197,9 +197,9 @@ TEST(FaultsAreFound, AndShrunkToAShortSequence) {
     };
     for (const MutantCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const ProgramUnderTest program{c.spec, c.makeDrill};
+        const ProgramUnderTest program{c.facts, c.makeDrill};
         const Runner run = [&program](const Sequence& sequence) { return RunOnDrill(program, sequence); };
-        const RunFigures figures = CheckMany(program.Spec, Reach::Drill, run, 1, 2000);
+        const RunFigures figures = CheckMany(program.Facts, Reach::Drill, run, 1, 2000);
         ASSERT_TRUE(figures.Failure);
         EXPECT_LT(figures.Sequences, 200) << "found late";
         // The report names the seed and lists the shrunk sequence, one numbered line per step.
@@ -211,12 +211,12 @@ TEST(FaultsAreFound, AndShrunkToAShortSequence) {
 }
 
 TEST(Sequences, AreTheSameForTheSameSeed) {
-    const ProgramSpec spec = TwoSentencesSpec();
-    const Sequence first = MakeSequence(spec, 77, Reach::Windows);
-    const Sequence again = MakeSequence(spec, 77, Reach::Windows);
-    EXPECT_EQ(Describe(spec, first), Describe(spec, again));
+    const ProgramFacts facts = TwoSentencesFacts();
+    const Sequence first = MakeSequence(facts, 77, Reach::Windows);
+    const Sequence again = MakeSequence(facts, 77, Reach::Windows);
+    EXPECT_EQ(Describe(facts, first), Describe(facts, again));
     EXPECT_EQ(first.Random, again.Random);
-    EXPECT_NE(Describe(spec, first), Describe(spec, MakeSequence(spec, 78, Reach::Windows)));
+    EXPECT_NE(Describe(facts, first), Describe(facts, MakeSequence(facts, 78, Reach::Windows)));
 }
 
 }  // namespace

@@ -25,17 +25,17 @@ TEST_P(EveryProgramWindow, AgreesWithTheModelClickByClick) {
     const Runner run = [&program](const Sequence& sequence) { return RunOnWindows(program, sequence); };
     const std::int64_t count = Setting("DRILL_MODEL_WINDOW_SEQUENCES", 300);
     const auto seed = static_cast<std::uint64_t>(Setting("DRILL_MODEL_SEED", 1));
-    const RunFigures figures = CheckMany(program.Spec, Reach::Windows, run, seed, count);
+    const RunFigures figures = CheckMany(program.Facts, Reach::Windows, run, seed, count);
     ASSERT_FALSE(figures.Failure) << *figures.Failure << "reproduce: DRILL_MODEL_WINDOW_SEQUENCES=1 DRILL_MODEL_SEED="
                                   << seed + static_cast<std::uint64_t>(figures.Sequences - 1);
     EXPECT_GT(figures.FinishedRounds, count / 10);
-    std::cout << program.Spec.Name << " windows: " << figures.Sequences << " sequences, " << figures.Steps
+    std::cout << program.Facts.Name << " windows: " << figures.Sequences << " sequences, " << figures.Steps
               << " clicks, pastes and closes, " << figures.FinishedRounds << " rounds to the end, no difference\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgramWindow, ::testing::ValuesIn([] {
                              std::vector<std::string> names;
-                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Spec.Name);
+                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Facts.Name);
                              return names;
                          }()),
                          [](const auto& info) { return info.param; });
@@ -67,9 +67,9 @@ TEST(WindowFaultsAreFound, AndShrunkToAShortSequence) {
         for (drillwin::ControlRow& row : rows) c.alter(row);
         forms[0].controls = rows;
         const drillwin::ProgramDescription altered{forms, tavrel.Windows->makeDrill};
-        const ProgramUnderTest program{tavrel.Spec, tavrel.MakeDrill, &altered};
+        const ProgramUnderTest program{tavrel.Facts, tavrel.MakeDrill, &altered};
         const Runner run = [&program](const Sequence& sequence) { return RunOnWindows(program, sequence); };
-        const RunFigures figures = CheckMany(program.Spec, Reach::Windows, run, 1, 50);
+        const RunFigures figures = CheckMany(program.Facts, Reach::Windows, run, 1, 50);
         ASSERT_TRUE(figures.Failure);
         const std::string tooLong = "  " + std::to_string(c.longestShrunk + 1) + ". ";
         EXPECT_EQ(figures.Failure->find(tooLong), std::string::npos) << *figures.Failure;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "program_specs.h"
+#include "program_facts.h"
 #include "fendrok.h"
 #include "gondila.h"
 #include "mirskav.h"
@@ -19,13 +19,13 @@ namespace model {
 const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
     static const std::vector<ProgramUnderTest> programs = [] {
         std::vector<ProgramUnderTest> all;
-        all.push_back({TavrelSpec(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
-        all.push_back({GondilaSpec(gondila::Profile.Bank), gondila::Program().makeDrill, &gondila::Program()});
-        all.push_back({MirskavSpec(mirskav::Profile.Bank), mirskav::Program().makeDrill, &mirskav::Program()});
+        all.push_back({TavrelFacts(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
+        all.push_back({GondilaFacts(gondila::Profile.Bank), gondila::Program().makeDrill, &gondila::Program()});
+        all.push_back({MirskavFacts(mirskav::Profile.Bank), mirskav::Program().makeDrill, &mirskav::Program()});
 #ifdef DRILL_HAS_LUZEMA
-        all.push_back({LuzemaSpec(luzema::Bank()), luzema::Program().makeDrill, &luzema::Program()});
+        all.push_back({LuzemaFacts(luzema::Bank()), luzema::Program().makeDrill, &luzema::Program()});
 #endif
-        all.push_back({FendrokSpec(fendrok::Profile.Bank), fendrok::Program().makeDrill, &fendrok::Program()});
+        all.push_back({FendrokFacts(fendrok::Profile.Bank), fendrok::Program().makeDrill, &fendrok::Program()});
         return all;
     }();
     return programs;
@@ -33,7 +33,7 @@ const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
 
 const ProgramUnderTest* FindProgram(std::string_view name) {
     for (const ProgramUnderTest& program : ProgramsUnderTest()) {
-        const std::string_view own = program.Spec.Name;
+        const std::string_view own = program.Facts.Name;
         if (std::equal(own.begin(), own.end(), name.begin(), name.end(),
                        [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
             return &program;

@@ -37,18 +37,18 @@ Text Number(std::int64_t value) {
     return digits;
 }
 
-bool ProgramSpec::HasButton(Control button) const {
+bool ProgramFacts::HasButton(Control button) const {
     return !Buttons[static_cast<std::size_t>(button)].empty();
 }
 
-const std::string& ProgramSpec::Caption(Control button) const { return Buttons[static_cast<std::size_t>(button)]; }
+const std::string& ProgramFacts::Caption(Control button) const { return Buttons[static_cast<std::size_t>(button)]; }
 
-Model::Model(const ProgramSpec& spec, std::vector<float> random)
-    : spec_(spec),
+Model::Model(const ProgramFacts& facts, std::vector<float> random)
+    : facts_(facts),
       random_(std::move(random)),
-      order_(static_cast<std::size_t>(spec.N), 0),
-      categoryErrors_(spec.Categories.size()),
-      categoryShown_(spec.Categories.size()) {}
+      order_(static_cast<std::size_t>(facts.N), 0),
+      categoryErrors_(facts.Categories.size()),
+      categoryShown_(facts.Categories.size()) {}
 
 std::vector<std::string> Model::Press(Control button) {
     effects_.clear();
@@ -59,12 +59,12 @@ std::vector<std::string> Model::Press(Control button) {
         open_ = {false, false, false};
         return effects_;
     }
-    if (spec_.Kind == Variant::Choice) {
+    if (facts_.Kind == Variant::Choice) {
         switch (button) {
             case Control::Command1: ShowRules(); break;
             case Control::Command2: StartRound(); break;
-            case Control::Command3: AnswerItem(spec_.FirstOption); break;
-            case Control::Command4: AnswerItem(spec_.SecondOption); break;
+            case Control::Command3: AnswerItem(facts_.FirstOption); break;
+            case Control::Command4: AnswerItem(facts_.SecondOption); break;
             case Control::Command5: NextItem(); break;
             case Control::Command6: ShowResult(); break;
             default: break;
@@ -86,7 +86,7 @@ std::vector<std::string> Model::Press(Control button) {
 
 Model::State Model::Now() const {
     if (position_ == 0) return State::NotStarted;
-    if (position_ > spec_.N) return State::Finished;
+    if (position_ > facts_.N) return State::Finished;
     return answerCount_ == 0 ? State::Unanswered : State::Answered;
 }
 
@@ -113,7 +113,7 @@ void Model::StartRound() {
 }
 
 void Model::AnswerItem(const Text& option) {
-    if (position_ > spec_.N) {
+    if (position_ > facts_.N) {
         SetCaption(Form::Form1, Control::Label1, current_.FullText);
         return;
     }
@@ -122,7 +122,7 @@ void Model::AnswerItem(const Text& option) {
     if (answerCount_ == 1 && option != current_.CorrectOption) {
         RaiseError(current_.Number);
         SetCaption(Form::Form1, Control::Label8, kErrorMark);
-        if (spec_.HasResultWindow()) {
+        if (facts_.HasResultWindow()) {
             // With result categories the full text comes before the count.
             SetCaption(Form::Form1, Control::Label1, current_.FullText);
             SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
@@ -138,14 +138,14 @@ void Model::AnswerItem(const Text& option) {
 void Model::NextItem() {
     if (position_ == 0) return;
     SetCaption(Form::Form1, Control::Label8, u"");
-    if (answerCount_ == 0 && position_ <= spec_.N) {
+    if (answerCount_ == 0 && position_ <= facts_.N) {
         RaiseNoAnswer();
         SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
     }
     answerCount_ = 0;
     ++position_;
-    if (position_ > spec_.N) {
-        Message(spec_.EndMessage, spec_.EndStyle);
+    if (position_ > facts_.N) {
+        Message(facts_.EndMessage, facts_.EndStyle);
         return;
     }
     LoadItem();
@@ -156,36 +156,36 @@ void Model::NextItem() {
 void Model::ShowRules() {
     if (!RulesAllowed()) return;
     ShowWindow(Form::Form2);
-    for (const PrintedRule& rule : spec_.RuleLines) {
+    for (const PrintedRule& rule : facts_.RuleLines) {
         Plot(rule.X, rule.Y);
         Print(rule.Line);
     }
 }
 
 void Model::ShowResult() {
-    if (!spec_.HasResultWindow()) return;
+    if (!facts_.HasResultWindow()) return;
     ShowWindow(Form::Form3);
     SetCaption(Form::Form3, Control::Label2, Number(errorCount_));
-    for (std::size_t k = 0; k < spec_.Categories.size(); ++k) {
-        SetCaption(Form::Form3, spec_.Categories[k].ErrorsLabel, Shown(categoryErrors_[k]));
+    for (std::size_t k = 0; k < facts_.Categories.size(); ++k) {
+        SetCaption(Form::Form3, facts_.Categories[k].ErrorsLabel, Shown(categoryErrors_[k]));
     }
     SetCaption(Form::Form3, Control::Label21, Shown(noAnswer_));
-    const Text asked = position_ == 0 ? Text{} : Number(std::min<std::int64_t>(position_, spec_.N));
+    const Text asked = position_ == 0 ? Text{} : Number(std::min<std::int64_t>(position_, facts_.N));
     SetCaption(Form::Form3, Control::Label22, asked);
-    for (std::size_t k = 0; k < spec_.Categories.size(); ++k) {
-        SetCaption(Form::Form3, spec_.Categories[k].ShownLabel, Shown(categoryShown_[k]));
+    for (std::size_t k = 0; k < facts_.Categories.size(); ++k) {
+        SetCaption(Form::Form3, facts_.Categories[k].ShownLabel, Shown(categoryShown_[k]));
     }
 }
 
 void Model::LoadItem() {
     const int number = order_[static_cast<std::size_t>(position_ - 1)];
-    current_ = spec_.Items.at(static_cast<std::size_t>(number - 1));
+    current_ = facts_.Items.at(static_cast<std::size_t>(number - 1));
     if (current_.Number != number) throw std::logic_error("the bank rows must be numbered in order");
-    if (spec_.HasResultWindow()) Raise(categoryShown_[static_cast<std::size_t>(CategoryOf(number) - 1)]);
+    if (facts_.HasResultWindow()) Raise(categoryShown_[static_cast<std::size_t>(CategoryOf(number) - 1)]);
 }
 
 void Model::RaiseError(int number) {
-    if (!spec_.HasResultWindow()) {
+    if (!facts_.HasResultWindow()) {
         ++errorCount_;
         return;
     }
@@ -196,7 +196,7 @@ void Model::RaiseError(int number) {
 }
 
 void Model::RaiseNoAnswer() {
-    if (!spec_.HasResultWindow()) {
+    if (!facts_.HasResultWindow()) {
         ++errorCount_;
         return;
     }
@@ -207,8 +207,8 @@ void Model::RaiseNoAnswer() {
 }
 
 int Model::CategoryOf(int number) const {
-    for (std::size_t k = 0; k < spec_.Categories.size(); ++k) {
-        if (spec_.Categories[k].First <= number && number <= spec_.Categories[k].Last) return static_cast<int>(k) + 1;
+    for (std::size_t k = 0; k < facts_.Categories.size(); ++k) {
+        if (facts_.Categories[k].First <= number && number <= facts_.Categories[k].Last) return static_cast<int>(k) + 1;
     }
     throw std::logic_error("an item outside every category");
 }
@@ -226,14 +226,14 @@ void Model::StartPass() {
 
 void Model::RestoreSentence() {
     if (answerCount_ != 0) {
-        Message(kRestoreWarning, spec_.WarningStyle);
+        Message(kRestoreWarning, facts_.WarningStyle);
         return;
     }
     SetText(shownText_);
 }
 
 void Model::CheckCommas() {
-    if (position_ > spec_.N || position_ == 0) return;
+    if (position_ > facts_.N || position_ == 0) return;
     ++answerCount_;
     if (answerCount_ > 1) {
         SetText(u"");
@@ -253,19 +253,19 @@ void Model::CheckCommas() {
 void Model::NextSentence() {
     if (position_ == 0) return;
     if (textBox_ != shownText_ && answerCount_ == 0) {
-        Message(kConfirmWarning, spec_.WarningStyle);
+        Message(kConfirmWarning, facts_.WarningStyle);
         return;
     }
     SetCaption(Form::Form1, Control::Label8, u"");
     SetCaption(Form::Form1, Control::Label1, u"");
-    if (answerCount_ == 0 && position_ <= spec_.N) {
+    if (answerCount_ == 0 && position_ <= facts_.N) {
         errorCount_ = (errorCount_ + 1) % 256;
         SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
     }
     answerCount_ = 0;
     ++position_;
-    if (position_ > spec_.N) {
-        Message(spec_.EndMessage, spec_.EndStyle);
+    if (position_ > facts_.N) {
+        Message(facts_.EndMessage, facts_.EndStyle);
         return;
     }
     LoadSentence();
@@ -275,7 +275,7 @@ void Model::NextSentence() {
 
 void Model::LoadSentence() {
     const int number = order_[static_cast<std::size_t>(position_ - 1)];
-    const Sentence& row = spec_.Sentences.at(static_cast<std::size_t>(number - 1));
+    const Sentence& row = facts_.Sentences.at(static_cast<std::size_t>(number - 1));
     if (row.Number != number) throw std::logic_error("the bank rows must be numbered in order");
     shownText_ = row.ShownText;
     expectedText_ = row.ExpectedText;
@@ -284,9 +284,9 @@ void Model::LoadSentence() {
 // --- Shared --------------------------------------------------------------------------------------
 
 bool Model::RulesAllowed() {
-    if (position_ > spec_.N) return true;
+    if (position_ > facts_.N) return true;
     if (position_ > 0 && answerCount_ == 0) {
-        Message(kWarning, spec_.WarningStyle);
+        Message(kWarning, facts_.WarningStyle);
         return false;
     }
     return true;
@@ -299,7 +299,7 @@ void Model::DrawOrder() {
         for (;;) {
             if (randomUsed_ >= static_cast<int>(random_.size())) throw std::logic_error("the random script ran out");
             const float r = random_[static_cast<std::size_t>(randomUsed_++)];
-            const int candidate = static_cast<int>(std::floor(static_cast<double>(r) * spec_.N)) + 1;
+            const int candidate = static_cast<int>(std::floor(static_cast<double>(r) * facts_.N)) + 1;
             bool taken = false;
             for (const int other : order_) taken = taken || other == candidate;
             if (!taken) {
@@ -321,7 +321,7 @@ void Model::SetText(const Text& text) {
 }
 
 void Model::Message(const Text& text, int style) {
-    Log("message " + std::to_string(style) + " [" + drill::testing::Utf8(spec_.Title) + "] " + drill::testing::Utf8(text));
+    Log("message " + std::to_string(style) + " [" + drill::testing::Utf8(facts_.Title) + "] " + drill::testing::Utf8(text));
 }
 
 void Model::ShowWindow(Form form) {

@@ -49,7 +49,7 @@ struct PrintedRule {
 enum class Variant { Choice, Comma };
 
 // Everything the model needs to know of one program.
-struct ProgramSpec {
+struct ProgramFacts {
     std::string Name;
     Variant Kind = Variant::Choice;
     int N = 0;
@@ -75,7 +75,7 @@ using Counter = std::optional<int>;  // unset until first raised; shown empty wh
 class Model {
 public:
     // The random source gives these values in order; NextRandom past their end is a test fault.
-    Model(const ProgramSpec& spec, std::vector<float> random);
+    Model(const ProgramFacts& facts, std::vector<float> random);
 
     // The platform operations one press causes, in order, one line each in the form the recording
     // platform logs them.
@@ -85,7 +85,7 @@ public:
     // The pupil closes a secondary window with its close box: what was written into it goes too.
     void Close(Form form);
 
-    const ProgramSpec& Spec() const { return spec_; }
+    const ProgramFacts& Facts() const { return facts_; }
     // What each label shows, for the labels written since their window was (re)created.
     const std::map<std::pair<Form, Control>, Text>& Captions() const { return captions_; }
     const Text& TextBox() const { return textBox_; }
@@ -138,7 +138,7 @@ private:
     void Print(const Text& line);
     void Log(std::string line) { effects_.push_back(std::move(line)); }
 
-    const ProgramSpec& spec_;
+    const ProgramFacts& facts_;
     std::vector<float> random_;
     int randomUsed_ = 0;
 

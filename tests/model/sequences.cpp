@@ -149,11 +149,11 @@ Text EditText(const Model& model, EditKind kind, int variant) {
     return {};
 }
 
-Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach) {
+Sequence MakeSequence(const ProgramFacts& facts, std::uint64_t seed, Reach reach) {
     Source source(seed);
     Sequence sequence;
     sequence.Seed = seed;
-    sequence.Random = Script(source, spec.N);
+    sequence.Random = Script(source, facts.N);
 
     // Each sequence leans its own way: some answer a lot, some skip to the end, some ask for the
     // rules on every item, so every state meets every button.
@@ -161,16 +161,16 @@ Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach) 
     std::vector<int> weights;
     for (const Control button : {Control::Command1, Control::Command2, Control::Command3, Control::Command4,
                                  Control::Command5, Control::Command6}) {
-        if (!spec.HasButton(button)) continue;
+        if (!facts.HasButton(button)) continue;
         buttons.push_back(button);
         weights.push_back(button == Control::Command5 ? 1 + source.Below(6) : source.Below(5));
     }
     int total = 0;
     for (const int weight : weights) total += weight;
-    const int editPercent = spec.Kind == Variant::Comma ? std::array{0, 15, 40}[static_cast<std::size_t>(source.Below(3))] : 0;
+    const int editPercent = facts.Kind == Variant::Comma ? std::array{0, 15, 40}[static_cast<std::size_t>(source.Below(3))] : 0;
     const int closePercent = reach == Reach::Windows ? source.Below(8) : 0;
 
-    const int length = source.Below(5 * spec.N + 12);
+    const int length = source.Below(5 * facts.N + 12);
     // The first press is most often "Начало", as a pupil's would be.
     if (source.Chance(80)) sequence.Steps.push_back({Step::Kind::Press, Control::Command2});
     for (int i = 0; i < length; ++i) {
@@ -182,7 +182,7 @@ Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach) 
         }
         if (closePercent && source.Chance(closePercent)) {
             Step close{Step::Kind::Close};
-            close.Window = spec.HasResultWindow() && source.Chance(50) ? Form::Form3 : Form::Form2;
+            close.Window = facts.HasResultWindow() && source.Chance(50) ? Form::Form3 : Form::Form2;
             sequence.Steps.push_back(close);
         }
         int pick = source.Below(total);
@@ -239,15 +239,15 @@ Sequence Shrink(Sequence failing, const Runner& run) {
     }
 }
 
-std::string Describe(const ProgramSpec& spec, const Sequence& sequence) {
+std::string Describe(const ProgramFacts& facts, const Sequence& sequence) {
     std::ostringstream out;
-    Model replay(spec, sequence.Random);
+    Model replay(facts, sequence.Random);
     int number = 0;
     for (const Step& step : sequence.Steps) {
         out << "  " << ++number << ". ";
         switch (step.What) {
             case Step::Kind::Press:
-                out << "press «" << spec.Caption(step.Button) << "» (" << drill::ControlName(step.Button) << ")";
+                out << "press «" << facts.Caption(step.Button) << "» (" << drill::ControlName(step.Button) << ")";
                 replay.Press(step.Button);
                 break;
             case Step::Kind::Edit: {
@@ -266,30 +266,30 @@ std::string Describe(const ProgramSpec& spec, const Sequence& sequence) {
     return out.str();
 }
 
-std::string FailureReport(const ProgramSpec& spec, const Sequence& failing, const Runner& run) {
+std::string FailureReport(const ProgramFacts& facts, const Sequence& failing, const Runner& run) {
     const Sequence shortest = Shrink(failing, run);
     const Outcome outcome = run(shortest);
     std::ostringstream out;
-    out << spec.Name << ": the program and the model differ; seed " << failing.Seed << " ("
+    out << facts.Name << ": the program and the model differ; seed " << failing.Seed << " ("
         << failing.Steps.size() << " steps), shortest failing sequence found (" << shortest.Steps.size()
         << " steps):\n"
-        << Describe(spec, shortest);
+        << Describe(facts, shortest);
     if (outcome.Failure) out << "after step " << outcome.Failure->Step + 1 << ": " << outcome.Failure->What << "\n";
     return out.str();
 }
 
-RunFigures CheckMany(const ProgramSpec& spec, Reach reach, const Runner& run, std::uint64_t firstSeed,
+RunFigures CheckMany(const ProgramFacts& facts, Reach reach, const Runner& run, std::uint64_t firstSeed,
                      std::int64_t count) {
     RunFigures figures;
     for (std::int64_t i = 0; i < count; ++i) {
-        const Sequence sequence = MakeSequence(spec, firstSeed + static_cast<std::uint64_t>(i), reach);
+        const Sequence sequence = MakeSequence(facts, firstSeed + static_cast<std::uint64_t>(i), reach);
         const Outcome outcome = run(sequence);
         ++figures.Sequences;
         figures.Steps += static_cast<std::int64_t>(sequence.Steps.size());
         figures.FinishedRounds += outcome.ReachedEnd ? 1 : 0;
         figures.Covered |= outcome.Covered;
         if (outcome.Failure) {
-            figures.Failure = FailureReport(spec, sequence, run);
+            figures.Failure = FailureReport(facts, sequence, run);
             break;
         }
     }

@@ -33,7 +33,7 @@ struct Sequence {
 // Close steps (secondary windows and the main window) only where real windows are driven.
 enum class Reach { Drill, Windows };
 
-Sequence MakeSequence(const ProgramSpec& spec, std::uint64_t seed, Reach reach);
+Sequence MakeSequence(const ProgramFacts& facts, std::uint64_t seed, Reach reach);
 
 // Random values for one draw over N items, with repeats and edge values among them.
 std::vector<float> RandomScript(std::uint64_t seed, int n);
@@ -67,10 +67,10 @@ Sequence Shrink(Sequence failing, const Runner& run);
 
 // The seed, the shortest failing sequence found (steps numbered from 1, edits with their texts)
 // and the first difference it shows.
-std::string FailureReport(const ProgramSpec& spec, const Sequence& failing, const Runner& run);
+std::string FailureReport(const ProgramFacts& facts, const Sequence& failing, const Runner& run);
 
 // One line per step.
-std::string Describe(const ProgramSpec& spec, const Sequence& sequence);
+std::string Describe(const ProgramFacts& facts, const Sequence& sequence);
 
 // Sequence number i of a run that starts at seed s has the seed s + i.
 struct RunFigures {
@@ -80,7 +80,7 @@ struct RunFigures {
     std::uint64_t Covered = 0;
     std::optional<std::string> Failure;
 };
-RunFigures CheckMany(const ProgramSpec& spec, Reach reach, const Runner& run, std::uint64_t firstSeed,
+RunFigures CheckMany(const ProgramFacts& facts, Reach reach, const Runner& run, std::uint64_t firstSeed,
                      std::int64_t count);
 
 // Compares two logs of platform operations; empty when they agree.

@@ -45,15 +45,15 @@ const char* StateName(State state) {
     return "?";
 }
 
-std::vector<Step> PathTo(State state, const ProgramSpec& spec) {
+std::vector<Step> PathTo(State state, const ProgramFacts& facts) {
     switch (state) {
         case State::NotStarted: return {};
         case State::Unanswered: return {Press(Control::Command2)};
         // In the comma drill the answer is the check.
-        case State::Answered: return {Press(Control::Command2), Press(spec.Kind == Variant::Comma ? Control::Command4 : Control::Command3)};
+        case State::Answered: return {Press(Control::Command2), Press(facts.Kind == Variant::Comma ? Control::Command4 : Control::Command3)};
         case State::Finished: {
             std::vector<Step> steps{Press(Control::Command2)};
-            steps.insert(steps.end(), static_cast<std::size_t>(spec.N), Press(Control::Command5));
+            steps.insert(steps.end(), static_cast<std::size_t>(facts.N), Press(Control::Command5));
             return steps;
         }
     }
@@ -71,21 +71,21 @@ protected:
         const ProgramUnderTest& program = Program();
         Sequence sequence;
         sequence.Seed = 7;
-        sequence.Random = RandomScript(7, program.Spec.N);
+        sequence.Random = RandomScript(7, program.Facts.N);
         sequence.Steps = std::move(steps);
         const Runner run = [&program](const Sequence& s) { return RunOnWindows(program, s); };
         const Outcome outcome = run(sequence);
-        EXPECT_FALSE(outcome.Failure) << FailureReport(program.Spec, sequence, run);
+        EXPECT_FALSE(outcome.Failure) << FailureReport(program.Facts, sequence, run);
     }
 
     std::vector<Form> SecondaryWindows() const {
-        if (Program().Spec.HasResultWindow()) return {Form::Form2, Form::Form3};
+        if (Program().Facts.HasResultWindow()) return {Form::Form2, Form::Form3};
         return {Form::Form2};
     }
 };
 
 TEST_P(WindowLife, SecondaryWindowsCloseAndReopenInEveryState) {
-    const ProgramSpec& spec = Program().Spec;
+    const ProgramFacts& facts = Program().Facts;
     for (const State state : kStates) {
         for (const Form form : SecondaryWindows()) {
             const Control button = form == Form::Form2 ? Control::Command1 : Control::Command6;
@@ -93,12 +93,12 @@ TEST_P(WindowLife, SecondaryWindowsCloseAndReopenInEveryState) {
             if (form == Form::Form2 && state == State::Unanswered) {
                 // The rules cannot be opened on an unanswered item: open them on an answered one and
                 // move on; once closed they stay closed until the next item is answered.
-                Append(steps, PathTo(State::Answered, spec));
+                Append(steps, PathTo(State::Answered, facts));
                 Append(steps, {Press(button), Press(Control::Command5), Close(form), Press(button), Press(button)});
-                Append(steps, PathTo(State::Answered, spec));
+                Append(steps, PathTo(State::Answered, facts));
                 Append(steps, {Press(button), Close(form), Press(button)});
             } else {
-                steps = PathTo(state, spec);
+                steps = PathTo(state, facts);
                 Append(steps, {Press(button), Close(form), Press(button), Press(button), Close(form), Close(form), Press(button)});
             }
             ExpectAgreement(std::string(StateName(state)) + ", " + (form == Form::Form2 ? "rules window" : "result window"), steps);
@@ -107,7 +107,7 @@ TEST_P(WindowLife, SecondaryWindowsCloseAndReopenInEveryState) {
 }
 
 TEST_P(WindowLife, ExitAndTheMainCloseBoxEndEverythingWithAnyWindowsOpen) {
-    const ProgramSpec& spec = Program().Spec;
+    const ProgramFacts& facts = Program().Facts;
     const std::vector<Form> secondary = SecondaryWindows();
     for (const State state : kStates) {
         for (unsigned open = 0; open < (1u << secondary.size()); ++open) {
@@ -116,7 +116,7 @@ TEST_P(WindowLife, ExitAndTheMainCloseBoxEndEverythingWithAnyWindowsOpen) {
                 std::vector<Step> steps;
                 if (open & 1u) steps.push_back(Press(Control::Command1));
                 if (open & 2u) steps.push_back(Press(Control::Command6));
-                Append(steps, PathTo(state, spec));
+                Append(steps, PathTo(state, facts));
                 steps.push_back(end);
                 ExpectAgreement(std::string(StateName(state)) + ", windows open: " + std::to_string(open) +
                                     (end.What == Step::Kind::Press ? ", Выход" : ", main close box"),
@@ -177,7 +177,7 @@ constexpr std::ptrdiff_t kHeapTolerance = 64 * 1024;
 constexpr std::ptrdiff_t kResidentTolerance = 1024 * 1024;
 
 TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
-    const ProgramSpec& spec = Program().Spec;
+    const ProgramFacts& facts = Program().Facts;
     // Under the sanitizers the clicks run ten times slower and memory is held in quarantine, so the
     // bursts are shorter there and the leak checker stands in for the memory figures.
     const int clicks = DRILL_WITH_ASAN ? 1000 : 10000;
@@ -185,8 +185,8 @@ TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
     windows.ShowMainWindow();
     for (const Control button : {Control::Command1, Control::Command2, Control::Command3, Control::Command4,
                                  Control::Command5, Control::Command6}) {
-        if (!spec.HasButton(button)) continue;
-        SCOPED_TRACE(spec.Caption(button));
+        if (!facts.HasButton(button)) continue;
+        SCOPED_TRACE(facts.Caption(button));
         ASSERT_NE(windows.Button(button), nullptr);
         const Burst burst = Clicks(windows.Button(button), clicks);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a message box stayed open";
@@ -195,12 +195,12 @@ TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
         if (!DRILL_WITH_ASAN) {
             EXPECT_LT(burst.heapGrowth, kHeapTolerance) << "heap grew by " << burst.heapGrowth << " bytes";
             EXPECT_LT(burst.residentGrowth, kResidentTolerance) << "resident memory grew by " << burst.residentGrowth << " bytes";
-            std::cout << spec.Name << " «" << spec.Caption(button) << "» x" << clicks << ": " << burst.messages
+            std::cout << facts.Name << " «" << facts.Caption(button) << "» x" << clicks << ": " << burst.messages
                       << " message boxes, heap " << burst.heapGrowth << " B, resident " << burst.residentGrowth << " B\n";
         }
     }
     // After the bursts the round is over, and the last item's number still stands.
-    EXPECT_EQ(windows.Label(Form::Form1, Control::Label7)->text(), QString::number(spec.N));
+    EXPECT_EQ(windows.Label(Form::Form1, Control::Label7)->text(), QString::number(facts.N));
     drillwin::testing::Click(windows.Button(Control::Command7));
     EXPECT_TRUE(windows.Ended());
 }
@@ -222,7 +222,7 @@ TEST(ClickBursts, SeeMemoryThatEachClickKeeps) {
 // A whole round with every window opened, closed and reopened, then the program ended and its windows
 // destroyed: no widget is left, and under the leak checker no allocation is lost.
 TEST_P(WindowLife, WholeRoundLeavesNothingBehind) {
-    const ProgramSpec& spec = Program().Spec;
+    const ProgramFacts& facts = Program().Facts;
     Settle();
     const qsizetype widgets = QApplication::allWidgets().size();
     {
@@ -231,10 +231,10 @@ TEST_P(WindowLife, WholeRoundLeavesNothingBehind) {
         const auto click = [&windows](Control button) { drillwin::testing::Click(windows.Button(button)); };
         click(Control::Command1);
         click(Control::Command2);
-        for (int position = 1; position <= spec.N; ++position) {
+        for (int position = 1; position <= facts.N; ++position) {
             click(position % 3 == 0 ? Control::Command4 : Control::Command3);
             if (position % 4 == 0) click(Control::Command1);
-            if (spec.HasResultWindow()) click(Control::Command6);
+            if (facts.HasResultWindow()) click(Control::Command6);
             if (position % 5 == 0) {
                 for (const Form form : {Form::Form2, Form::Form3}) {
                     if (QWidget* window = windows.Window(form)) window->close();
@@ -265,7 +265,7 @@ TEST(LeakChecker, SeesALostAllocation) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, WindowLife, ::testing::ValuesIn([] {
                              std::vector<std::string> names;
-                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Spec.Name);
+                             for (const ProgramUnderTest& program : ProgramsUnderTest()) names.push_back(program.Facts.Name);
                              return names;
                          }()),
                          [](const auto& info) { return info.param; });

@@ -154,7 +154,7 @@ std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windo
 }  // namespace
 
 Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) {
-    const ProgramSpec& spec = program.Spec;
+    const ProgramFacts& facts = program.Facts;
     Recorder recorder;
     recorder.randomScript.assign(sequence.Random.begin(), sequence.Random.end());
     const drillwin::ProgramDescription& own = *program.Windows;
@@ -164,7 +164,7 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
                                               }};
     drillwin::ProgramWindows windows(tapped);
     windows.ShowMainWindow();
-    Model model(spec, sequence.Random);
+    Model model(facts, sequence.Random);
     Outcome outcome;
 
     for (std::size_t i = 0; i < sequence.Steps.size() && !model.Ended(); ++i) {
@@ -195,9 +195,9 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
                     return outcome;
                 }
                 // The pupil finds the button by what it says.
-                if (button->text().toStdString() != spec.Caption(step.Button)) {
+                if (button->text().toStdString() != facts.Caption(step.Button)) {
                     outcome.Failure = Divergence{i, std::string(drill::ControlName(step.Button)) + " reads «" +
-                                                        button->text().toStdString() + "», expected «" + spec.Caption(step.Button) + "»"};
+                                                        button->text().toStdString() + "», expected «" + facts.Caption(step.Button) + "»"};
                     return outcome;
                 }
                 const std::vector<SeenMessage> seen = drillwin::testing::Click(button);

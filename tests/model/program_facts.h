@@ -8,11 +8,11 @@
 
 namespace model {
 
-ProgramSpec TavrelSpec(const drill::ItemBank& bank);
-ProgramSpec GondilaSpec(const drill::ItemBank& bank);
-ProgramSpec MirskavSpec(const drill::ItemBank& bank);
-ProgramSpec FendrokSpec(const drill::ItemBank& bank);
-ProgramSpec LuzemaSpec(const drill::SentenceBank& bank);
+ProgramFacts TavrelFacts(const drill::ItemBank& bank);
+ProgramFacts GondilaFacts(const drill::ItemBank& bank);
+ProgramFacts MirskavFacts(const drill::ItemBank& bank);
+ProgramFacts FendrokFacts(const drill::ItemBank& bank);
+ProgramFacts LuzemaFacts(const drill::SentenceBank& bank);
 
 std::vector<ChoiceItem> Items(const drill::ItemBank& bank);
 std::vector<Sentence> Sentences(const drill::SentenceBank& bank);

@@ -2,7 +2,7 @@
 # Fuzzes Luzema's comma drill against the model with libFuzzer (clang), outside CI:
 #   scripts/fuzz.sh [SECONDS] [--update-corpus]
 # Runs for SECONDS (180 unless given) on both cores from the corpus in tests/fuzz/corpus, prints the
-# executions and any finding (the crashing input is kept in build-fuzz/). --update-corpus merges the
+# executions and any finding (the input is kept in build-fuzz/findings/). --update-corpus merges the
 # new inputs that reach new code back into tests/fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,12 +35,20 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   programs/luzema/bank.cpp tests/fuzz/luzema_fuzz.cpp -o build-fuzz/luzema_fuzz
 
 cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
+rm -f build-fuzz/fuzz-*.log
 status=0
-build-fuzz/luzema_fuzz build-fuzz/corpus -max_total_time="$seconds" -max_len=4096 -jobs=2 -workers=2 \
-  -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 2>build-fuzz/fuzz.log || status=$?
-grep -h -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|differs" build-fuzz/fuzz.log fuzz-*.log 2>/dev/null || true
-mv fuzz-*.log build-fuzz/ 2>/dev/null || true
-ls build-fuzz/findings/ 2>/dev/null | sed 's/^/finding: build-fuzz\/findings\//'
+# Two jobs, one on each core; each writes its log as build-fuzz/fuzz-N.log.
+(cd build-fuzz && ./luzema_fuzz corpus -max_total_time="$seconds" -max_len=4096 -jobs=2 -workers=2 \
+  -artifact_prefix=findings/ -print_final_stats=1 >/dev/null 2>&1) || status=$?
+executions=$(grep -h "stat::number_of_executed_units" build-fuzz/fuzz-*.log | awk '{sum += $2} END {print sum + 0}')
+echo "$executions executions in $seconds s; corpus $(ls build-fuzz/corpus | wc -l) inputs"
+if compgen -G "build-fuzz/findings/*" >/dev/null; then
+  ls build-fuzz/findings/* | sed 's/^/finding: /'
+  grep -h -A3 "differs\|ERROR" build-fuzz/fuzz-*.log | head -40
+  status=1
+else
+  echo "no finding"
+fi
 
 if [[ $update -eq 1 ]]; then
   build-fuzz/luzema_fuzz -merge=1 -max_len=4096 tests/fuzz/corpus build-fuzz/corpus 2>/dev/null

@@ -38,7 +38,28 @@ function(drill_add_program name)
       gtest_discover_tests(${name}_window_tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
+    drill_add_desktop_checks(${name})
   endif()
+endfunction()
+
+# The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the
+# program's windows, at scale factors 1, 1.5 and 2. The program is reached through NAME::Program()
+# declared in NAME.h.
+function(drill_add_desktop_checks name)
+  set(accessor ${CMAKE_CURRENT_BINARY_DIR}/${name}_tested_program.cpp)
+  file(CONFIGURE OUTPUT ${accessor} CONTENT [[
+#include "@name@.h"
+
+namespace drillwin::testing {
+const ProgramDescription& TestedProgram() { return @name@::Program(); }
+}  // namespace drillwin::testing
+]] @ONLY)
+  add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/windows/testing/desktop_checks.cpp ${accessor})
+  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
+  foreach(scale 1 1.5 2)
+    gtest_discover_tests(${name}_desktop_checks DISCOVERY_TIMEOUT 60 TEST_SUFFIX "@x${scale}"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
+  endforeach()
 endfunction()
 
 # Installs the program; on freedesktop systems also its menu entry, icon and AppStream metainfo,

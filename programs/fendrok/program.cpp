@@ -1,0 +1,10 @@
+#include "fendrok.h"
+
+namespace fendrok {
+
+const drillwin::ProgramDescription& Program() {
+    static const drillwin::ProgramDescription program = drillwin::ChoiceDrillProgram(Forms, Profile);
+    return program;
+}
+
+}  // namespace fendrok

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QSvgRenderer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,33 @@ TEST_P(KeyPress, PressesEachButtonExactlyOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SpaceReturnAndKeypadEnter, KeyPress, ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
+
+TEST_F(DesktopChecks, TheButtonWithTheKeyboardFocusIsPlainlyMarked) {
+    // The mark shows once the pupil uses the keyboard, as with the Tab that starts here.
+    QApplication::setActiveWindow(Main());
+    ASSERT_NE(Main()->focusWidget(), nullptr);
+    QTest::keyClick(Main()->focusWidget(), Qt::Key_Tab);
+    for (const ControlRow& row : TestedProgram().forms.front().controls) {
+        if (row.kind != Kind::Button) continue;
+        SCOPED_TRACE(Name(row.name).toStdString());
+        QWidget* button = windows.Button(row.name);
+        ASSERT_TRUE(TabTo(Main(), Name(row.name)));
+        const QImage focused = button->grab().toImage();
+        QTest::keyClick(button, Qt::Key_Tab);
+        ASSERT_NE(Main()->focusWidget(), button);
+        const QImage unfocused = button->grab().toImage();
+        ASSERT_EQ(focused.size(), unfocused.size());
+        // Pixels that the focus changes, and changes with at least the contrast a mark needs (3:1).
+        int marked = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (Contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) ++marked;
+            }
+        }
+        // A dotted line all round covers about half the rim; ask for half of that.
+        EXPECT_GE(marked, (focused.width() + focused.height()) / 2) << "of " << focused.width() << "x" << focused.height();
+    }
+}
 
 struct BoxCase {
     drill::MessageStyle style;

@@ -17,10 +17,11 @@ server=(-a)
 rendered=$(mktemp -d)
 trap 'rm -rf "$rendered"' EXIT
 programs=$(sed -n 's/^    {"\([a-z]*\)".*/\1/p' programs/window_shots.cpp)
-for program in $programs; do
-  QT_SCALE_FACTOR=$scale xvfb-run "${server[@]}" -s "-screen 0 1600x1200x24" \
-    build/programs/window_shots "$program" "$rendered" >/dev/null
-done
+# One X server for all the programs: a server started right after another has gone may find its
+# display still taken.
+QT_SCALE_FACTOR=$scale xvfb-run "${server[@]}" -s "-screen 0 1600x1200x24" \
+  bash -c 'folder=$1; shift; for program; do build/programs/window_shots "$program" "$folder" || exit; done' \
+  -- "$rendered" $programs >/dev/null
 mkdir -p "$folder"
 suffix=""
 [[ "$scale" == 1 ]] || suffix="-${scale}x"

@@ -88,7 +88,7 @@ QPlainTextEdit* ProgramWindows::TextBox() const {
 }
 
 void ProgramWindows::SetCaption(Form form, Control label, drill::TextView text) {
-    if (QLabel* target = Label(form, label)) target->setText(ToQString(text));
+    if (FormWindow* window = Open(form)) window->SetCaption(label, ToQString(text));
 }
 
 drill::Text ProgramWindows::GetText(Control) {
@@ -108,6 +108,8 @@ void ProgramWindows::SetText(Control, drill::TextView text) {
 void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
     QMessageBox box(IconOf(style), ToQString(title), ToQString(text), QMessageBox::Ok, Open(Form::Form1));
     box.setTextFormat(Qt::PlainText);
+    // A box is a window of its own and takes no palette from the main window.
+    box.setPalette(DesignPalette());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

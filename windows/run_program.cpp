@@ -34,11 +34,17 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
         switch (icon) {
-            case SP_MessageBoxWarning: return QIcon(QStringLiteral(":/drill/warning.svg"));
-            case SP_MessageBoxInformation: return QIcon(QStringLiteral(":/drill/information.svg"));
+            case SP_MessageBoxWarning: return warning_;
+            case SP_MessageBoxInformation: return information_;
             default: return QProxyStyle::standardIcon(icon, option, widget);
         }
     }
+
+private:
+    // One icon each for the life of the program: a fresh icon for every message box would render
+    // its picture anew each time and fill the pixmap cache with copies.
+    const QIcon warning_{QStringLiteral(":/drill/warning.svg")};
+    const QIcon information_{QStringLiteral(":/drill/information.svg")};
 };
 
 }  // namespace

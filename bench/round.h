@@ -1,0 +1,27 @@
+#pragma once
+// One whole round of a program played by mouse clicks, with the time each press takes to answer.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform.h"
+
+namespace drillwin {
+class ProgramWindows;
+}
+
+namespace bench {
+
+struct Press {
+    drill::Control button;
+    std::int64_t nanoseconds;  // from the click to the labels painted, or to the message box painted
+};
+
+// Shows the main window and clicks every button it has: the rules before the start, "Начало", then
+// for each item the rules (refused while the item waits), both answers, the rules (allowed), the
+// result where there is one, and the next item, until the end message; then "Начало", the result
+// and the exit once more. Each message box is closed with
+// its OK button as soon as it is on screen.
+std::vector<Press> PlayRound(drillwin::ProgramWindows& windows);
+
+}  // namespace bench

@@ -12,7 +12,10 @@
 #include <map>
 #include <string>
 
+#include "fendrok.h"
 #include "program_windows.h"
+#include "gondila.h"
+#include "mirskav.h"
 #include "tavrel.h"
 
 namespace {
@@ -22,6 +25,9 @@ using drill::Form;
 
 const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs = {
     {"tavrel", &tavrel::Program},
+    {"gondila", &gondila::Program},
+    {"mirskav", &mirskav::Program},
+    {"fendrok", &fendrok::Program},
 };
 
 bool Save(QWidget* window, const QString& path) {

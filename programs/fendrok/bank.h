@@ -1,0 +1,10 @@
+#pragma once
+
+#include "item_bank.h"
+
+namespace fendrok {
+
+// -н- or -нн- in adverbs in -о: 20 words.
+extern const drill::DrillProfile Profile;
+
+}  // namespace fendrok

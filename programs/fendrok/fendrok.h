@@ -1,0 +1,14 @@
+#pragma once
+// Fendrok: -н- or -нн- in adverbs, with its one-label rules window.
+
+#include "bank.h"
+#include "layout.h"
+#include "program.h"
+
+namespace fendrok {
+
+extern const drillwin::FormLayout Forms[2];
+
+const drillwin::ProgramDescription& Program();
+
+}  // namespace fendrok

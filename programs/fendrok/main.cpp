@@ -1,0 +1,3 @@
+#include "fendrok.h"
+
+int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, fendrok::Program()); }

@@ -1,0 +1,11 @@
+#pragma once
+// Gondila: о or ё (answered е) after the hushing consonants and ц, in five rule categories.
+
+#include "item_bank.h"
+
+namespace gondila {
+
+// The bank, its categories, the rule lines and where the result window shows each value.
+extern const drill::DrillProfile Profile;
+
+}  // namespace gondila

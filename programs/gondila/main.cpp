@@ -1,0 +1,3 @@
+#include "gondila.h"
+
+int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, gondila::Program()); }

@@ -1,0 +1,81 @@
+#include "mirskav.h"
+
+namespace mirskav {
+
+using namespace drillwin;
+using enum drill::Control;
+
+namespace {
+
+constexpr auto Button = Kind::Button;
+constexpr auto Label = Kind::Label;
+constexpr auto Left = Align::Left;
+constexpr auto Centre = Align::Centre;
+
+// name, kind, caption, left, top, width, height (twips), font, back, fore, border, alignment, wrap, tab index
+constexpr ControlRow MainControls[] = {
+    {Command1, Button, u"Правила", 1560, 5640, 2055, 495, FormFont, Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 0},
+    {Command2, Button, u"Начало", 4680, 1200, 1695, 495, FormFont, Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 1},
+    {Label1, Label, u"", 1920, 2640, 6735, 735, TimesNewRoman(26.25, Bold), Bgr(0x00FFFFC0), Bgr(0x00C00000), Boxed, Centre, false, 2},
+    {Label2, Label, u"Сколько  -Н-  нужно вставить?", 2280, 2040, 6255, 375, TimesNewRoman(15.75), Bgr(0x00FFFFC0), Bgr(0x00C00000), false, Centre, false, 3},
+    {Command3, Button, u"-н-", 3600, 3960, 975, 615, TimesNewRoman(21.75, Bold), Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 4},
+    {Command4, Button, u"-нн-", 6480, 3960, 975, 615, TimesNewRoman(21.75, Bold), Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 5},
+    {Label3, Label, u"или", 5160, 4080, 735, 375, TimesNewRoman(14.25), Bgr(0x00FFFFC0), DefaultColour, false, Centre, false, 6},
+    {Label4, Label, u"Сделано  ошибок:", 7320, 1080, 2055, 255, SansSerif(9.75, Bold), Bgr(0x00FFFFC0), Bgr(0x00800000), false, Left, false, 7},
+    {Label5, Label, u"", 9360, 1080, 615, 375, FormFont, Bgr(0x00FFFFC0), Bgr(0x000000FF), Boxed, Centre, false, 8},
+    {Label6, Label, u"Задано вопросов:", 1080, 1080, 2055, 255, SansSerif(9.75, Bold), Bgr(0x00FFFFC0), Bgr(0x00800000), false, Left, false, 9},
+    {Label7, Label, u"", 3120, 1080, 615, 375, FormFont, Bgr(0x00FFFFC0), Bgr(0x00800000), Boxed, Centre, false, 10},
+    {Command5, Button, u"Далее", 4680, 4800, 1695, 495, FormFont, Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 11},
+    {Command6, Button, u"Результат", 4440, 5640, 2055, 495, FormFont, Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 12},
+    {Command7, Button, u"Выход", 7320, 5640, 1935, 495, FormFont, Bgr(0x00FFFF80), DefaultColour, false, Centre, false, 13},
+    {Label8, Label, u"", 3480, 3480, 3855, 375, FormFont, Bgr(0x00FFFFC0), Bgr(0x000000FF), false, Centre, false, 14},
+};
+
+// Rule 3 reads "В наречиях": the grammatical case a Russian lesson has to show. The doubled blanks
+// around -Н-, -О and -Е set the letters apart and stay.
+constexpr ControlRow RulesControls[] = {
+    {Label1, Label, u"1) В кратких прилагательных женского и среднего рода пишется столько же  -Н-, сколько и в полных.", 360, 360, 7215, 735, FormFont, Bgr(0x00FFFFC0), DefaultColour, false, Left, Wraps, 0},
+    {Label2, Label, u"2) В кратких страдательных причастиях пишется всегда одна  -Н-.", 360, 1320, 7095, 735, FormFont, Bgr(0x00FFFFC0), DefaultColour, false, Left, Wraps, 1},
+    {Label3, Label, u"3) В наречиях на  -О  и  -Е  пишется столько же  -Н-, сколько в прилагательных, от которых они образованы.", 360, 2280, 7215, 1095, FormFont, Bgr(0x00FFFFC0), DefaultColour, false, Left, Wraps, 2},
+};
+
+// Every label in MS Sans Serif 12 pt bold. Captions and "из" take the window's ground; the value
+// labels keep the toolkit's label ground and centre their digits.
+constexpr Font ResultFont = SansSerif(12, Bold);
+constexpr Colour ResultGround = Bgr(0x00FFFFC0);
+
+constexpr ControlRow ResultControls[] = {
+    {Label1, Label, u"Всего ошибок:", 600, 240, 1935, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 0},
+    {Label2, Label, u"", 2520, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 1},
+    {Label4, Label, u"из", 3240, 240, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 2},
+    {Label22, Label, u"", 3600, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 3},
+    {Label3, Label, u"Из них:", 600, 720, 1095, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 4},
+    {Label5, Label, u"В кратких прилагательных:", 600, 1200, 4215, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 5},
+    {Label6, Label, u"", 4800, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 6},
+    {Label7, Label, u"из", 5640, 1200, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 7},
+    {Label23, Label, u"", 6120, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 8},
+    {Label8, Label, u"В кратких страдательных причастиях:", 600, 1680, 4215, 735, ResultFont, ResultGround, DefaultColour, false, Left, Wraps, 9},
+    {Label13, Label, u"", 4800, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 10},
+    {Label14, Label, u"из", 5640, 1920, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 11},
+    {Label24, Label, u"", 6120, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 12},
+    {Label9, Label, u"В наречиях:", 600, 2520, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 13},
+    {Label15, Label, u"", 4800, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 14},
+    {Label16, Label, u"из", 5640, 2520, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 15},
+    {Label25, Label, u"", 6120, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 16},
+    {Label12, Label, u"Не дано никакого ответа:", 600, 3120, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 17},
+    {Label21, Label, u"", 4800, 3120, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 18},
+};
+
+}  // namespace
+
+// form, caption, inner width and height, design position, back, fore, font, picture, icon, fixed frame, controls
+const FormLayout Forms[3] = {
+    {Form::Form1, u"Правописание Mirskav", 10590, 7305, 285, 915, Bgr(0x00FFFF80), Bgr(0x000000FF), SansSerif(12, Bold),
+     ":/mirskav/background.svg", ":/mirskav/icon.svg", true, MainControls},
+    {Form::Form2, u"Правила", 7590, 3765, 1275, 2145, Bgr(0x00FFFFC0), Bgr(0x00C00000), TimesNewRoman(15.75),
+     "", ":/mirskav/icon.svg", true, RulesControls},
+    {Form::Form3, u"Результат", 7005, 3885, 2265, 2640, Bgr(0x00FFFFC0), DefaultColour, ResultFont,
+     "", ":/mirskav/icon.svg", false, ResultControls},
+};
+
+}  // namespace mirskav

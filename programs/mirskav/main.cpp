@@ -1,0 +1,3 @@
+#include "mirskav.h"
+
+int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, mirskav::Program()); }

@@ -1,0 +1,57 @@
+// Mirskav's real windows on the offscreen platform.
+
+#include <QAbstractButton>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include "mirskav.h"
+#include "program_windows.h"
+#include "tallied_windows_suite.h"
+#include "window_testing.h"
+
+namespace mirskav {
+namespace {
+
+using drill::Control;
+using drill::Form;
+using drillwin::ProgramWindows;
+using drillwin::testing::Click;
+using drillwin::testing::TalliedWindows;
+using drillwin::testing::TalliedWindowsTest;
+
+INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedWindowsTest,
+                         ::testing::Values(TalliedWindows{"Mirskav", &Program(), &Profile}),
+                         [](const auto&) { return std::string("Mirskav"); });
+
+TEST(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
+    ProgramWindows windows{Program()};
+    windows.ShowMainWindow();
+    Click(windows.Button(Control::Command1));
+    QWidget* rules = windows.Window(Form::Form2);
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(rules->findChildren<QLabel*>().size(), 3);
+    int previousBottom = 0;
+    const char* const numbers[] = {"1) ", "2) ", "3) "};
+    const Control labels[] = {Control::Label1, Control::Label2, Control::Label3};
+    for (int rule = 0; rule < 3; ++rule) {
+        const QLabel* label = windows.Label(Form::Form2, labels[rule]);
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(label->text().startsWith(numbers[rule])) << label->text().toStdString();
+        EXPECT_GE(label->y(), previousBottom) << "the rules stand one below the other";
+        previousBottom = label->geometry().bottom();
+    }
+    // The adverb rule names the adverbs in the prepositional case, its letters set apart by two blanks.
+    EXPECT_TRUE(windows.Label(Form::Form2, Control::Label3)->text().startsWith("3) В наречиях на  -О  и  -Е  пишется"));
+}
+
+TEST(MirskavWindows, NextButtonReadsDalee) {
+    ProgramWindows windows{Program()};
+    windows.ShowMainWindow();
+    EXPECT_EQ(windows.Button(Control::Command5)->text(), "Далее");
+    EXPECT_EQ(windows.Button(Control::Command3)->text(), "-н-");
+    EXPECT_EQ(windows.Button(Control::Command4)->text(), "-нн-");
+}
+
+}  // namespace
+}  // namespace mirskav

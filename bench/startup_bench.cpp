@@ -4,7 +4,7 @@
 //   startup_bench BUILD_DIR RUNS ROUNDS PROGRAM...
 // Expects BUILD_DIR/bench/bare_window, BUILD_DIR/bench/PROGRAM_startup, BUILD_DIR/bench/PROGRAM_response
 // and BUILD_DIR/programs/PROGRAM/PROGRAM. Start-up is measured on the offscreen platform and, when
-// DISPLAY is set, on X11 (xcb); the rounds run on the offscreen platform.
+// DISPLAY is set, on X11 (xcb); so are the rounds.
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -172,36 +172,39 @@ int main(int argc, char* argv[]) {
 
     const std::vector<std::string> buttons = {"Command1", "Command2", "Command3", "Command4",
                                               "Command5", "Command6", "Command7"};
-    std::printf("\nResponse: click to the labels (or the message box) painted, offscreen; %d whole rounds each,\n"
-                "median / worst in ms, with the number of presses.\n\n| program |", rounds);
+    std::printf("\nResponse: click to the labels painted, or to the window the click opens painted (message box,\n"
+                "rules, result); %d whole rounds each, median / worst in ms, with the number of presses.\n\n"
+                "| program | platform |", rounds);
     for (const std::string& button : buttons) std::printf(" %s |", button.c_str());
-    std::printf(" all presses |\n|---|");
+    std::printf(" all presses |\n|---|---|");
     for (std::size_t i = 0; i <= buttons.size(); ++i) std::printf("---:|");
     std::printf("\n");
     for (const std::string& name : programs) {
-        std::map<std::string, std::vector<double>> presses;
-        for (int round = 0; round < rounds; ++round) {
-            const Finished finished = Run({build + "/bench/" + name + "_response"}, "offscreen");
-            std::istringstream lines(finished.output);
-            for (std::string word; lines >> word;) {
-                if (word != "press") continue;
-                std::string button;
-                long long nanoseconds = 0;
-                lines >> button >> nanoseconds;
-                presses[button].push_back(static_cast<double>(nanoseconds) / 1e6);
-                presses["all"].push_back(static_cast<double>(nanoseconds) / 1e6);
+        for (const std::string& platform : platforms) {
+            std::map<std::string, std::vector<double>> presses;
+            for (int round = 0; round < rounds; ++round) {
+                const Finished finished = Run({build + "/bench/" + name + "_response"}, platform);
+                std::istringstream lines(finished.output);
+                for (std::string word; lines >> word;) {
+                    if (word != "press") continue;
+                    std::string button;
+                    long long nanoseconds = 0;
+                    lines >> button >> nanoseconds;
+                    presses[button].push_back(static_cast<double>(nanoseconds) / 1e6);
+                    presses["all"].push_back(static_cast<double>(nanoseconds) / 1e6);
+                }
             }
-        }
-        std::printf("| %s |", name.c_str());
-        for (const std::string& button : buttons) {
-            const auto& times = presses[button];
-            if (times.empty()) {
-                std::printf(" – |");
-            } else {
-                std::printf(" %.2f / %.2f (%zu) |", Median(times), Worst(times), times.size());
+            std::printf("| %s | %s |", name.c_str(), platform.c_str());
+            for (const std::string& button : buttons) {
+                const auto& times = presses[button];
+                if (times.empty()) {
+                    std::printf(" – |");
+                } else {
+                    std::printf(" %.2f / %.2f (%zu) |", Median(times), Worst(times), times.size());
+                }
             }
+            std::printf(" %.2f / %.2f (%zu) |\n", Median(presses["all"]), Worst(presses["all"]), presses["all"].size());
         }
-        std::printf(" %.2f / %.2f (%zu) |\n", Median(presses["all"]), Worst(presses["all"]), presses["all"].size());
     }
     return 0;
 }

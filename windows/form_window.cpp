@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -171,16 +172,27 @@ void FormWindow::PrintLine(const QString& text) {
     update();
 }
 
+QPixmap RenderedPicture(std::string_view path, qreal ratio) {
+    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const QString key = QStringLiteral("drillwin-picture:%1@%2").arg(resource).arg(ratio);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) return picture;
+    QSvgRenderer renderer(resource);
+    const QSize size = renderer.defaultSize();
+    picture = QPixmap(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
 const QPixmap& FormWindow::Picture() {
     const qreal ratio = devicePixelRatioF();
     if (!layout_.picture.empty() && (picture_.isNull() || picture_.devicePixelRatio() != ratio)) {
-        QSvgRenderer renderer(QString::fromUtf8(layout_.picture.data(), static_cast<qsizetype>(layout_.picture.size())));
-        const QSize size = renderer.defaultSize();
-        picture_ = QPixmap(size * ratio);
-        picture_.setDevicePixelRatio(ratio);
-        picture_.fill(Qt::transparent);
-        QPainter painter(&picture_);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        picture_ = RenderedPicture(layout_.picture, ratio);
     }
     return picture_;
 }

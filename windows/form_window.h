@@ -65,5 +65,8 @@ int Pixels(int twips);
 int PixelSize(double points);
 // The face used when a named font is not installed: a metric-compatible one.
 QString ResolveFamily(std::string_view family);
+// The SVG picture at a Qt resource path, rendered for the device pixel ratio. A picture is rendered
+// once and shared by every window that shows it, however often the pupil closes and reopens one.
+QPixmap RenderedPicture(std::string_view path, qreal ratio);
 
 }  // namespace drillwin

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
@@ -65,7 +67,7 @@ QColor MakeColour(Colour colour, const QColor& fallback) {
 FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromUtf16(layout.caption));
-    if (!layout.icon.empty()) setWindowIcon(QIcon(QString::fromUtf8(layout.icon.data(), static_cast<qsizetype>(layout.icon.size()))));
+    if (!layout.icon.empty()) setWindowIcon(WindowIcon(layout.icon));
     if (layout.fixedFrame) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                        Qt::MSWindowsFixedSizeDialogHint);
@@ -170,6 +172,15 @@ void FormWindow::PrintLine(const QString& text) {
     if (std::find(printed_.begin(), printed_.end(), line) == printed_.end()) printed_.push_back(line);
     printPosition_ = QPoint(0, printPosition_.y() + QFontMetrics(font()).height());
     update();
+}
+
+QIcon WindowIcon(std::string_view path) {
+    static QHash<QString, QIcon> icons;
+    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    if (const auto found = icons.constFind(resource); found != icons.cend()) return *found;
+    // Let go of the icons while the application, and the icon engine it loaded, are still there.
+    if (icons.isEmpty()) qAddPostRoutine([] { icons.clear(); });
+    return *icons.insert(resource, QIcon(resource));
 }
 
 QPixmap RenderedPicture(std::string_view path, qreal ratio) {

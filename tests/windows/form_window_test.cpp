@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,16 @@ TEST(RenderedPicture, IsRenderedOnceAndShared) {
     const QPixmap first = RenderedPicture(Picture, 1.0);
     EXPECT_EQ(RenderedPicture(Picture, 1.0).cacheKey(), first.cacheKey());
     EXPECT_NE(RenderedPicture(Picture, 2.0).cacheKey(), first.cacheKey());
+}
+
+TEST(WindowIcon, IsOneIconForEveryWindowThatShowsIt) {
+    const FormLayout layout{drill::Form::Form2, u"Правила", 600, 450, 0, 0, DefaultColour, DefaultColour,
+                            SansSerif(12), Picture, Picture, true, {}};
+    const FormWindow first(layout);
+    const FormWindow reopened(layout);
+    ASSERT_FALSE(first.windowIcon().isNull());
+    EXPECT_EQ(first.windowIcon().pixmap(16).size(), QSize(16, 12)) << "the picture's shape, at the size asked for";
+    EXPECT_EQ(reopened.windowIcon().cacheKey(), first.windowIcon().cacheKey());
 }
 
 }  // namespace

@@ -40,8 +40,11 @@ int Pixels(int twips) { return twips / TwipsPerPixel; }
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QString ResolveFamily(std::string_view family) {
-    static const bool hasSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
-    static const bool hasTimes = QFontDatabase::hasFamily(QStringLiteral("Times New Roman"));
+    // The list of installed faces, not hasFamily: that runs fontconfig's whole substitution for
+    // each name asked, a good part of the start-up, to answer what the list already says.
+    static const QStringList installed = QFontDatabase::families();
+    static const bool hasSansSerif = installed.contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
+    static const bool hasTimes = installed.contains(QStringLiteral("Times New Roman"), Qt::CaseInsensitive);
     if (family == "MS Sans Serif") return hasSansSerif ? QStringLiteral("MS Sans Serif") : QStringLiteral("Liberation Sans");
     if (family == "Times New Roman") return hasTimes ? QStringLiteral("Times New Roman") : QStringLiteral("Liberation Serif");
     return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));

@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,19 @@ TEST(WindowIcon, IsOneIconForEveryWindowThatShowsIt) {
     ASSERT_FALSE(first.windowIcon().isNull());
     EXPECT_EQ(first.windowIcon().pixmap(16).size(), QSize(16, 12)) << "the picture's shape, at the size asked for";
     EXPECT_EQ(reopened.windowIcon().cacheKey(), first.windowIcon().cacheKey());
+}
+
+TEST(ApplicationStyle, LooksUpEachStandardIconOnce) {
+    // Every message box asks for its icon and its OK button's icon.
+    const QStyle* style = QApplication::style();
+    for (const QStyle::StandardPixmap icon : {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxInformation,
+                                              QStyle::SP_DialogOkButton}) {
+        const QIcon first = style->standardIcon(icon);
+        EXPECT_FALSE(first.pixmap(32).isNull()) << icon;
+        EXPECT_EQ(style->standardIcon(icon).cacheKey(), first.cacheKey()) << icon;
+    }
+    EXPECT_NE(style->standardIcon(QStyle::SP_MessageBoxWarning).cacheKey(),
+              style->standardIcon(QStyle::SP_MessageBoxInformation).cacheKey());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "drill.h"
+#include "item_bank.h"
 #include "layout.h"
 
 namespace drillwin {
@@ -16,6 +17,9 @@ struct ProgramDescription {
     // Builds the drill on the platform of the main window.
     std::function<std::unique_ptr<drill::Drill>(drill::Platform&)> makeDrill;
 };
+
+// A choice drill: the session of the profile, with the given windows. The profile must outlive it.
+ProgramDescription ChoiceDrillProgram(std::span<const FormLayout> forms, const drill::DrillProfile& profile);
 
 // Creates the application and the main window, runs until the program ends; returns the exit code.
 int RunProgram(int argc, char* argv[], const ProgramDescription& program);

@@ -97,6 +97,14 @@ long StrippedSize(const std::string& binary) {
     return size;
 }
 
+// Instructions the probe executes from start to exit, as callgrind counts them.
+double CountInstructions(const std::string& probe, const std::string& platform) {
+    const Finished finished = Run({"/usr/bin/valgrind", "--tool=callgrind", "--child-silent-after-fork=yes", "--callgrind-out-file=/dev/null", probe}, platform);
+    const std::size_t found = finished.output.find("Collected : ");
+    if (found == std::string::npos) Die("callgrind counted nothing:\n" + finished.output);
+    return std::strtod(finished.output.c_str() + found + std::strlen("Collected : "), nullptr);
+}
+
 struct StartupSamples {
     std::vector<double> milliseconds;       // fork to the first painted frame
     std::vector<double> sinceMain;          // main() to the first painted frame
@@ -147,27 +155,38 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::printf("Start-up: process start (fork) to the main window's first painted frame; medians of %d runs.\n\n", runs);
-    std::printf("| program | stripped size (KiB) |");
+    // Instructions are counted once per program and platform: unlike the clock, the count does not
+    // depend on what else the machine is doing.
+    const bool counting = access("/usr/bin/valgrind", X_OK) == 0;
+    std::map<std::pair<std::string, std::string>, double> instructions;
     for (const std::string& platform : platforms) {
-        std::printf(" start-up %s (ms) | ×bare | main() to paint (ms) | peak RSS %s (MiB) | +bare (MiB) |",
-                    platform.c_str(), platform.c_str());
+        for (const std::string& name : names) {
+            if (counting) instructions[{name, platform}] = CountInstructions(probe(name), platform);
+        }
     }
-    std::printf("\n|---|---:|");
-    for (std::size_t i = 0; i < platforms.size(); ++i) std::printf("---:|---:|---:|---:|---:|");
-    std::printf("\n");
+
+    std::printf("Start-up: process start (fork) to the main window's first painted frame, medians of %d runs;\n"
+                "instructions (callgrind) from start to exit just after that frame.\n\n", runs);
+    std::printf("| program | platform | start-up (ms) | ×bare | main() to paint (ms) | peak RSS (MiB) | +bare (MiB) |"
+                " instructions (M) | ×bare | stripped size (KiB) |\n|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const std::string& name : names) {
         const std::string binary = name == floorName ? probe(name) : build + "/programs/" + name + "/" + name;
-        std::printf("| %s | %.0f |", name.c_str(), static_cast<double>(StrippedSize(binary)) / 1024.0);
+        const double size = static_cast<double>(StrippedSize(binary)) / 1024.0;
         for (const std::string& platform : platforms) {
             const StartupSamples& samples = startup[{name, platform}];
             const StartupSamples& bare = startup[{floorName, platform}];
             const double peak = Median(samples.peakMiB);
-            std::printf(" %.1f | %.2f | %.1f | %.1f | %+.1f |", Median(samples.milliseconds),
-                        Median(samples.milliseconds) / Median(bare.milliseconds), Median(samples.sinceMain), peak,
-                        peak - Median(bare.peakMiB));
+            std::printf("| %s | %s | %.1f | %.2f | %.1f | %.1f | %+.1f |", name.c_str(), platform.c_str(),
+                        Median(samples.milliseconds), Median(samples.milliseconds) / Median(bare.milliseconds),
+                        Median(samples.sinceMain), peak, peak - Median(bare.peakMiB));
+            if (counting) {
+                const double count = instructions[{name, platform}];
+                std::printf(" %.1f | %.2f |", count / 1e6, count / instructions[{floorName, platform}]);
+            } else {
+                std::printf(" – | – |");
+            }
+            std::printf(" %.0f |\n", size);
         }
-        std::printf("\n");
     }
 
     const std::vector<std::string> buttons = {"Command1", "Command2", "Command3", "Command4",

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 
 #include "first_paint.h"
@@ -83,6 +84,12 @@ private:
     std::map<const QWidget*, Shown> shown_;
 };
 
+std::int64_t ProcessorNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
 QStringList LabelTexts(const QWidget* window) {
     QStringList texts;
     for (const QLabel* label : window->findChildren<QLabel*>()) texts.append(label->text());
@@ -104,6 +111,7 @@ std::vector<Press> PlayRound(drillwin::ProgramWindows& windows) {
         if (!button) return false;
         const QStringList before = LabelTexts(main);
         watch.Reset();
+        const std::int64_t processorStarted = ProcessorNanoseconds();
         const std::int64_t started = MonotonicNanoseconds();
         QTest::mouseClick(button, Qt::LeftButton);
         // Changed labels paint here, as on the next turn of the event loop; a window just shown
@@ -115,10 +123,11 @@ std::vector<Press> PlayRound(drillwin::ProgramWindows& windows) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         }
         const std::int64_t answered = std::max(MonotonicNanoseconds(), *watch.ShownPainted());
+        const std::int64_t processorUsed = ProcessorNanoseconds() - processorStarted;
         if (!windows.Ended() && LabelTexts(main) != before && !watch.MainPainted()) {
             Fail("labels changed but were not painted");
         }
-        presses.push_back({name, answered - started});
+        presses.push_back({name, answered - started, processorUsed});
         return watch.BoxShown();
     };
 

@@ -14,7 +14,10 @@ namespace bench {
 
 struct Press {
     drill::Control button;
-    std::int64_t nanoseconds;  // from the click to the labels painted, or to the message box painted
+    // From the click to the labels painted, or to the window the click opened painted.
+    std::int64_t nanoseconds;
+    // The processor time the whole process spent meanwhile.
+    std::int64_t processorNanoseconds;
 };
 
 // Shows the main window and clicks every button it has: the rules before the start, "Начало", then

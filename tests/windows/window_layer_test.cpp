@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QStyle>
 
 #include <gtest/gtest.h>
 
 #include "form_window.h"
+#include "program_windows.h"
+#include "window_testing.h"
 
 namespace drillwin {
 namespace {
@@ -52,6 +55,39 @@ TEST(ApplicationStyle, LooksUpEachStandardIconOnce) {
     }
     EXPECT_NE(style->standardIcon(QStyle::SP_MessageBoxWarning).cacheKey(),
               style->standardIcon(QStyle::SP_MessageBoxInformation).cacheKey());
+}
+
+class NoDrill final : public drill::Drill {
+public:
+    void Press(drill::Control) override {}
+};
+
+TEST(ProgramWindows, EveryMessageShowsInOneBoxWithItsOwnTextTitleAndIcon) {
+    static const FormLayout forms[] = {{drill::Form::Form1, u"Tavrel", 3000, 2000, 0, 0, DefaultColour, DefaultColour,
+                                        SansSerif(12), {}, {}, true, {}}};
+    const ProgramDescription program{forms, [](drill::Platform&) { return std::make_unique<NoDrill>(); }};
+    ProgramWindows windows(program);
+    windows.ShowMainWindow();
+    const auto seen = testing::AnsweringMessages([&windows] {
+        windows.ShowMessage(u"Первое <b>", drill::MessageStyle::Warning, u"Tavrel");
+        windows.ShowMessage(u"Второе", drill::MessageStyle::Information, u"Fendrok");
+        windows.ShowMessage(u"Третье", drill::MessageStyle::Plain, u"Gondila");
+    });
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].text, QStringLiteral("Первое <b>"));
+    EXPECT_EQ(seen[0].title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(seen[1].text, QStringLiteral("Второе"));
+    EXPECT_EQ(seen[1].title, QStringLiteral("Fendrok"));
+    EXPECT_EQ(seen[1].icon, QMessageBox::Information);
+    EXPECT_EQ(seen[2].text, QStringLiteral("Третье"));
+    EXPECT_EQ(seen[2].title, QStringLiteral("Gondila"));
+    EXPECT_EQ(seen[2].icon, QMessageBox::NoIcon);
+    // Kept with the main window between messages rather than built anew for each.
+    const auto boxes = windows.Window(drill::Form::Form1)->findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_FALSE(boxes.front()->isVisible());
+    EXPECT_EQ(boxes.front()->textFormat(), Qt::PlainText);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "fendrok.h"
 #include "program_windows.h"
 #include "gondila.h"
+#include "luzema.h"
 #include "mirskav.h"
 #include "tavrel.h"
 
@@ -27,6 +28,7 @@ const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs 
     {"tavrel", &tavrel::Program},
     {"gondila", &gondila::Program},
     {"mirskav", &mirskav::Program},
+    {"luzema", &luzema::Program},
     {"fendrok", &fendrok::Program},
 };
 
@@ -59,6 +61,8 @@ int main(int argc, char* argv[]) {
     bool saved = Save(windows.Window(Form::Form1), prefix + "-start.png");
     windows.Drill().Press(Control::Command2);
     windows.Drill().Press(Control::Command3);
+    // Where the answer is a typed sentence, check it as it stands: a wrong answer, shown back.
+    if (windows.TextBox()) windows.Drill().Press(Control::Command4);
     saved &= Save(windows.Window(Form::Form1), prefix + "-round.png");
     windows.Drill().Press(Control::Command1);
     saved &= Save(windows.Window(Form::Form2), prefix + "-rules.png");

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,79 @@ void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor
     }
     widget->setPalette(palette);
 }
+
+// Lays the text out in lines of the given width, breaking inside a word too long for a line, and
+// stops after the first line that reaches below maxHeight. Returns the height of the lines laid out.
+// The lines stand one leading apart, each on a whole pixel, as Qt sets out any word-wrapped label.
+qreal LayOutLines(QTextLayout& layout, Qt::Alignment alignment, int width, qreal maxHeight) {
+    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(layout.font()).leading();
+    qreal height = 0;
+    layout.beginLayout();
+    while (height <= maxHeight) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, line.lineNumber() == 0 ? 0 : std::ceil(height + leading)));
+        height = line.y() + line.height();
+    }
+    layout.endLayout();
+    return height;
+}
+
+// A label whose text wraps within its box whatever the text is: a word wider than the box breaks
+// where it must, and only as much of the text is laid out as the box can show, so that a pasted
+// megabyte paints as quickly as a sentence.
+class WrappingLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    int heightForWidth(int width) const override {
+        QTextLayout layout(text(), font());
+        return static_cast<int>(std::ceil(LayOutLines(layout, alignment(), width, QWIDGETSIZE_MAX)));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect box = contentsRect();
+        const QString whole = text();
+        // Lay out ever longer beginnings of the text until one fills the box with text to spare.
+        for (qsizetype length = 4096;; length *= 4) {
+            if (length < whole.size() && whole.at(length - 1).isHighSurrogate()) ++length;
+            const bool all = length >= whole.size();
+            QTextLayout layout(all ? whole : whole.left(length), font());
+            LayOutLines(layout, alignment(), box.width(), box.height());
+            const QTextLine last = layout.lineAt(layout.lineCount() - 1);  // read only when cut short
+            if (all || last.textStart() + last.textLength() < length) {
+                painter.setPen(palette().color(foregroundRole()));
+                painter.setClipRect(box);
+                layout.draw(&painter, box.topLeft());
+                return;
+            }
+        }
+    }
+};
+
+// A text box drawn three lines of its font high holds three lines only without the document's
+// inner margin; the lines' own spacing keeps the text off the frame above and below, and a margin
+// of the box's own keeps it off the frame at the sides.
+class TextBox final : public QPlainTextEdit {
+public:
+    explicit TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+        document()->setDocumentMargin(0);
+        setViewportMargins(SideMargin, 0, SideMargin, 0);
+        // The margins belong to the box itself: they take the text's ground.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
+
+private:
+    static constexpr int SideMargin = 4;  // pixels
+};
 
 }  // namespace
 
@@ -100,7 +174,7 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             break;
         }
         case Kind::Label: {
-            auto* label = new QLabel(caption, this);
+            auto* label = row.wrap ? new WrappingLabel(caption, this) : new QLabel(caption, this);
             // Whatever text a label is given shows as it stands, never as markup.
             label->setTextFormat(Qt::PlainText);
             label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -117,7 +191,7 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             break;
         }
         case Kind::TextBox: {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new TextBox(this);
             box->setPlainText(caption);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setTabChangesFocus(true);

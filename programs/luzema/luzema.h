@@ -1,0 +1,17 @@
+#pragma once
+// Luzema: the commas around a participial phrase, typed into the sentence itself.
+
+#include "bank.h"
+#include "layout.h"
+#include "program.h"
+
+namespace luzema {
+
+// The caption of every message box; the main window has a caption of its own.
+inline constexpr drill::TextView MessageTitle = u"Luzema";
+
+extern const drillwin::FormLayout Forms[2];
+
+const drillwin::ProgramDescription& Program();
+
+}  // namespace luzema

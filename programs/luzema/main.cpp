@@ -1,0 +1,3 @@
+#include "luzema.h"
+
+int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, luzema::Program()); }

@@ -1,0 +1,12 @@
+#include "comma_drill.h"
+#include "luzema.h"
+
+namespace luzema {
+
+const drillwin::ProgramDescription& Program() {
+    static const drillwin::ProgramDescription program{
+        Forms, [](drill::Platform& platform) { return std::make_unique<drill::CommaDrill>(Bank(), MessageTitle, platform); }};
+    return program;
+}
+
+}  // namespace luzema

@@ -114,8 +114,8 @@ int Pixels(int twips) { return twips / TwipsPerPixel; }
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QString ResolveFamily(std::string_view family) {
-    // The list of installed faces, not hasFamily: that runs fontconfig's whole substitution for
-    // each name asked, a good part of the start-up, to answer what the list already says.
+    // The list of installed faces, not hasFamily: that runs fontconfig's substitution rules for each
+    // name asked, to answer what the list already says.
     static const QStringList installed = QFontDatabase::families();
     static const bool hasSansSerif = installed.contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
     static const bool hasTimes = installed.contains(QStringLiteral("Times New Roman"), Qt::CaseInsensitive);

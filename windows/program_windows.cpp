@@ -107,7 +107,7 @@ void ProgramWindows::SetText(Control, drill::TextView text) {
 
 void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
     // One box for the whole run, kept with the main window: building a dialog and its native window
-    // anew for every message is most of the time a pupil waits for it.
+    // anew for every message took a good part of the time the pupil waits for it.
     if (!messageBox_) {
         messageBox_ = new QMessageBox(Open(Form::Form1));
         messageBox_->setStandardButtons(QMessageBox::Ok);

@@ -13,7 +13,7 @@ namespace {
 
 // Fusion, with its standard icons looked up once. On a desktop the toolkit otherwise searches the
 // icon themes and loads its own images anew for the icon and the OK button of every message box,
-// which is most of the time a message box takes to appear.
+// about half of the work of showing one.
 class FusionStyle final : public QProxyStyle {
 public:
     FusionStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}

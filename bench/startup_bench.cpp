@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,7 +64,11 @@ Finished Run(const std::vector<std::string>& command, const std::string& platfor
     std::string output;
     char buffer[4096];
     for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) != 0;) {
-        if (got > 0) output.append(buffer, static_cast<std::size_t>(got));
+        if (got > 0) {
+            output.append(buffer, static_cast<std::size_t>(got));
+        } else if (errno != EINTR) {
+            Die("reading the output of " + command[0] + " failed");
+        }
     }
     close(pipeEnds[0]);
     int status = 0;
@@ -99,7 +104,9 @@ long StrippedSize(const std::string& binary) {
 
 // Instructions the probe executes from start to exit, as callgrind counts them.
 double CountInstructions(const std::string& probe, const std::string& platform) {
-    const Finished finished = Run({"/usr/bin/valgrind", "--tool=callgrind", "--child-silent-after-fork=yes", "--callgrind-out-file=/dev/null", probe}, platform);
+    const Finished finished = Run({"/usr/bin/valgrind", "--tool=callgrind", "--child-silent-after-fork=yes",
+                                   "--callgrind-out-file=/dev/null", probe},
+                                  platform);
     const std::size_t found = finished.output.find("Collected : ");
     if (found == std::string::npos) Die("callgrind counted nothing:\n" + finished.output);
     return std::strtod(finished.output.c_str() + found + std::strlen("Collected : "), nullptr);
@@ -133,6 +140,7 @@ int main(int argc, char* argv[]) {
     const int runs = std::atoi(argv[2]);
     const int rounds = std::atoi(argv[3]);
     const std::vector<std::string> programs(argv + 4, argv + argc);
+    if (runs < 1 || rounds < 1) Die("RUNS and ROUNDS must be whole numbers from 1 up");
     const std::string floorName = "bare window";
 
     std::vector<std::string> platforms = {"offscreen"};

@@ -14,7 +14,8 @@ namespace bench {
 
 struct Press {
     drill::Control button;
-    // From the click to the labels painted, or to the window the click opened painted.
+    // From the click until the labels it changed and every window it opened have been painted; a
+    // message box is closed as soon as it is on screen, so its time includes closing it.
     std::int64_t nanoseconds;
     // The processor time the whole process spent meanwhile.
     std::int64_t processorNanoseconds;

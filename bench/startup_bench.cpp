@@ -224,8 +224,8 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> buttons = {"Command1", "Command2", "Command3", "Command4",
                                               "Command5", "Command6", "Command7", "all"};
     for (const bool onWall : {true, false}) {
-        std::printf(onWall ? "\nResponse, wall clock: click to the labels painted, or to the window the click opens painted\n"
-                             "(message box, rules, result); %d whole rounds each, median / worst in ms (presses).\n\n"
+        std::printf(onWall ? "\nResponse, wall clock: click until the changed labels and every window it opens (message box, rules,\n"
+                             "result) are painted; %d whole rounds each, median / worst in ms (presses).\n\n"
                            : "\nResponse, processor time of the program over the same presses: median / worst in ms.\n\n",
                     rounds);
         std::printf("| program | platform |");

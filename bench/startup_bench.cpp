@@ -201,11 +201,15 @@ int main(int argc, char* argv[]) {
     // the processor and the display server that other work on the machine causes.
     using PressTimes = std::map<std::string, std::vector<double>>;  // by button, and "all"
     std::map<std::pair<std::string, std::string>, std::pair<PressTimes, PressTimes>> response;  // wall, processor
+    // Peak memory over a whole round, with the rules window and the message box built; the response
+    // probe also loads the Qt test library for its clicks.
+    std::map<std::pair<std::string, std::string>, std::vector<double>> roundPeakMiB;
     for (const std::string& name : programs) {
         for (const std::string& platform : platforms) {
             auto& [wall, processor] = response[{name, platform}];
             for (int round = 0; round < rounds; ++round) {
                 const Finished finished = Run({build + "/bench/" + name + "_response"}, platform);
+                roundPeakMiB[{name, platform}].push_back(static_cast<double>(finished.peakResidentKiB) / 1024.0);
                 std::istringstream lines(finished.output);
                 for (std::string word; lines >> word;) {
                     if (word != "press") continue;
@@ -226,12 +230,14 @@ int main(int argc, char* argv[]) {
     for (const bool onWall : {true, false}) {
         std::printf(onWall ? "\nResponse, wall clock: click until the changed labels and every window it opens (message box, rules,\n"
                              "result) are painted; %d whole rounds each, median / worst in ms (presses).\n\n"
-                           : "\nResponse, processor time of the program over the same presses: median / worst in ms.\n\n",
+                           : "\nResponse, processor time of the program over the same presses: median / worst in ms; and the\n"
+                             "peak memory over the round (the probe also loads the Qt test library for its clicks).\n\n",
                     rounds);
         std::printf("| program | platform |");
         for (const std::string& button : buttons) std::printf(" %s |", button == "all" ? "all presses" : button.c_str());
+        if (!onWall) std::printf(" peak RSS (MiB) | +bare (MiB) |");
         std::printf("\n|---|---|");
-        for (std::size_t i = 0; i < buttons.size(); ++i) std::printf("---:|");
+        for (std::size_t i = 0; i < buttons.size() + (onWall ? 0 : 2); ++i) std::printf("---:|");
         std::printf("\n");
         for (const auto& [program, times] : response) {
             const PressTimes& presses = onWall ? times.first : times.second;
@@ -245,6 +251,10 @@ int main(int argc, char* argv[]) {
                 } else {
                     std::printf(" %.2f / %.2f |", Median(found->second), Worst(found->second));
                 }
+            }
+            if (!onWall) {
+                const double peak = Median(roundPeakMiB[program]);
+                std::printf(" %.1f | %+.1f |", peak, peak - Median(startup[{floorName, program.second}].peakMiB));
             }
             std::printf("\n");
         }

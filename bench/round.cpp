@@ -92,7 +92,10 @@ std::int64_t ProcessorNanoseconds() {
 
 QStringList LabelTexts(const QWidget* window) {
     QStringList texts;
-    for (const QLabel* label : window->findChildren<QLabel*>()) texts.append(label->text());
+    // The window's own labels: a message box kept with the window has labels of its own.
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->window() == window) texts.append(label->text());
+    }
     return texts;
 }
 

@@ -1,11 +1,21 @@
+include(GNUInstallDirs)
+
+# The reverse-DNS prefix of the programs' desktop and AppStream ids: PREFIX.Tavrel and so on.
+set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of the desktop ids")
+
+set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
+
 # drill_add_program(NAME
+#   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
+#   SUMMARY "..."      one Russian line on what the program drills (menu comment, AppStream summary)
 #   SOURCES ...        the program's tables and code (library NAME_program)
 #   ASSETS ...         pictures and icons under assets/, compiled in as resources ":/NAME/..."
 #   TESTS ...          tests on the recording platform
 #   WINDOW_TESTS ...)  tests of the real windows on the offscreen platform
-# Builds the library, the program NAME (a thin main.cpp) and its tests.
+# Builds the library, the program NAME (a thin main.cpp) and its tests, and installs the program
+# with its desktop entry, icon (assets/icon.svg) and AppStream metainfo.
 function(drill_add_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_include_directories(${name}_program PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
@@ -14,6 +24,7 @@ function(drill_add_program name)
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_program)
+  drill_install_program(${name} "${ARG_MENU_NAME}" "${ARG_SUMMARY}")
 
   if(DRILL_BUILD_TESTS)
     if(ARG_TESTS)
@@ -27,5 +38,57 @@ function(drill_add_program name)
       gtest_discover_tests(${name}_window_tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
+    drill_add_desktop_checks(${name})
   endif()
+endfunction()
+
+# The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the
+# program's windows, at scale factors 1, 1.5 and 2. The program is reached through NAME::Program()
+# declared in NAME.h.
+function(drill_add_desktop_checks name)
+  set(accessor ${CMAKE_CURRENT_BINARY_DIR}/${name}_tested_program.cpp)
+  file(CONFIGURE OUTPUT ${accessor} CONTENT [[
+#include "@name@.h"
+
+namespace drillwin::testing {
+const ProgramDescription& TestedProgram() { return @name@::Program(); }
+}  // namespace drillwin::testing
+]] @ONLY)
+  add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/windows/testing/desktop_checks.cpp ${accessor})
+  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
+  foreach(scale 1 1.5 2)
+    gtest_discover_tests(${name}_desktop_checks DISCOVERY_TIMEOUT 60 TEST_SUFFIX "@x${scale}"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
+  endforeach()
+endfunction()
+
+# Installs the program; on freedesktop systems also its menu entry, icon and AppStream metainfo,
+# generated from the templates. The programs installed so far are listed in the global property
+# DRILL_INSTALLED_PROGRAMS as NAME=ID, for the install check.
+function(drill_install_program name menuName summary)
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
+  if(NOT UNIX OR APPLE)
+    return()
+  endif()
+  if(menuName STREQUAL "" OR summary STREQUAL "")
+    message(AUTHOR_WARNING "${name}: no MENU_NAME or SUMMARY given, so no desktop entry is installed")
+    return()
+  endif()
+
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(DRILL_DESKTOP_ID "${DRILL_APP_ID_PREFIX}.${first}${rest}")
+  set(DRILL_DESKTOP_EXEC ${name})
+  set(DRILL_DESKTOP_NAME "${menuName}")
+  set(DRILL_DESKTOP_SUMMARY "${summary}")
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/desktop)
+  configure_file(${DRILL_TEMPLATES}/program.desktop.in ${generated}/${DRILL_DESKTOP_ID}.desktop @ONLY)
+  configure_file(${DRILL_TEMPLATES}/program.metainfo.xml.in ${generated}/${DRILL_DESKTOP_ID}.metainfo.xml @ONLY)
+
+  install(FILES ${generated}/${DRILL_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${generated}/${DRILL_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${DRILL_DESKTOP_ID}.svg)
+  set_property(GLOBAL APPEND PROPERTY DRILL_INSTALLED_PROGRAMS "${name}=${DRILL_DESKTOP_ID}")
 endfunction()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every window of the programs under Xvfb into PNG files:
 #   scripts/screenshots.sh [FOLDER] [SCALE]    (default docs/screenshots, scale 1)
+# At a scale other than 1 the files are named PROGRAM-WINDOW-SCALEx.png (tavrel-round-2x.png).
+# XVFB_DISPLAY=N uses display :N instead of the first free one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=${1:-docs/screenshots}
@@ -10,7 +12,21 @@ bash scripts/install-packages.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target window_shots
 
+server=(-a)
+[[ -n "${XVFB_DISPLAY:-}" ]] && server=(-n "$XVFB_DISPLAY")
+rendered=$(mktemp -d)
+trap 'rm -rf "$rendered"' EXIT
 programs=$(sed -n 's/^    {"\([a-z]*\)".*/\1/p' programs/window_shots.cpp)
-for program in $programs; do
-  QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1600x1200x24" build/programs/window_shots "$program" "$folder"
+# One X server for all the programs: a server started right after another has gone may find its
+# display still taken.
+QT_SCALE_FACTOR=$scale xvfb-run "${server[@]}" -s "-screen 0 1600x1200x24" \
+  bash -c 'folder=$1; shift; for program; do build/programs/window_shots "$program" "$folder" || exit; done' \
+  -- "$rendered" $programs >/dev/null
+mkdir -p "$folder"
+suffix=""
+[[ "$scale" == 1 ]] || suffix="-${scale}x"
+for picture in "$rendered"/*.png; do
+  target="$folder/$(basename "$picture" .png)$suffix.png"
+  mv "$picture" "$target"
+  echo "$target"
 done

@@ -1,5 +1,7 @@
 #include "form_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -11,11 +13,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 
 namespace drillwin {
 
@@ -32,6 +38,21 @@ void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor
         palette.setColor(role, fore);
     }
     widget->setPalette(palette);
+}
+
+// A value label is read with the heading that stands just before it on its row.
+constexpr int HeadingGap = 240;  // twips between a heading's right edge and its value label
+
+bool IsHeadingOf(const ControlRow& heading, const ControlRow& value) {
+    const bool sameRow = heading.top < value.top + value.height && value.top < heading.top + heading.height;
+    return heading.kind == Kind::Label && !heading.caption.empty() && sameRow &&
+           std::abs(heading.left + heading.width - value.left) <= HeadingGap;
+}
+
+// Screen readers announce a program window as a window, under its caption.
+QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(FormWindow::staticMetaObject.className())) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
 
 // Lays the text out in lines of the given width, breaking inside a word too long for a line, and
@@ -109,6 +130,14 @@ private:
 
 }  // namespace
 
+const QPalette& DesignPalette() {
+    static const QPalette palette = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion->standardPalette();
+    }();
+    return palette;
+}
+
 int Pixels(int twips) { return twips / TwipsPerPixel; }
 
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
@@ -142,6 +171,8 @@ QColor MakeColour(Colour colour, const QColor& fallback) {
 }
 
 FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
+    static const bool accessibleWindows = (QAccessible::installFactory(&FormAccessible), true);
+    Q_UNUSED(accessibleWindows);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromUtf16(layout.caption));
     if (!layout.icon.empty()) setWindowIcon(WindowIcon(layout.icon));
@@ -151,11 +182,13 @@ FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
     }
     setFixedSize(Pixels(layout.width), Pixels(layout.height));
     setFont(MakeFont(layout.font, layout.font));
+    setPalette(DesignPalette());
     SetColours(this, QPalette::Window, MakeColour(layout.back, palette().color(QPalette::Window)),
                MakeColour(layout.fore, Qt::black));
     setAutoFillBackground(true);
     for (const ControlRow& row : layout.controls) controls_[row.name] = Build(row);
     SetFocusOrder();
+    NameValueLabels();
 }
 
 QWidget* FormWindow::Build(const ControlRow& row) {
@@ -180,7 +213,7 @@ QWidget* FormWindow::Build(const ControlRow& row) {
             label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
             label->setWordWrap(row.wrap);
             label->setAutoFillBackground(true);
-            SetColours(label, QPalette::Window, MakeColour(row.back, QGuiApplication::palette().color(QPalette::Button)), fore);
+            SetColours(label, QPalette::Window, MakeColour(row.back, DesignPalette().color(QPalette::Button)), fore);
             if (row.border) {
                 // A thin sunken edge, drawn in the palette's greys rather than the text colour.
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -213,6 +246,27 @@ void FormWindow::SetFocusOrder() {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusOrder_.size(); ++i) {
         setTabOrder(focusOrder_[i - 1].second, focusOrder_[i].second);
+    }
+}
+
+void FormWindow::NameValueLabels() {
+    for (const ControlRow& value : layout_.controls) {
+        if (value.kind != Kind::Label || !value.caption.empty()) continue;
+        for (const ControlRow& heading : layout_.controls) {
+            if (!IsHeadingOf(heading, value)) continue;
+            headings_[value.name] = FromUtf16(heading.caption);
+            Control(value.name)->setAccessibleName(FromUtf16(heading.caption));
+            break;
+        }
+    }
+}
+
+void FormWindow::SetCaption(drill::Control name, const QString& text) {
+    auto* label = qobject_cast<QLabel*>(Control(name));
+    if (!label) return;
+    label->setText(text);
+    if (const auto heading = headings_.find(name); heading != headings_.end()) {
+        label->setAccessibleName(text.isEmpty() ? heading->second : heading->second + QLatin1Char(' ') + text);
     }
 }
 

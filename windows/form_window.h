@@ -28,6 +28,8 @@ public:
     // The first control in the focus order takes the focus.
     void FocusFirst();
 
+    // Replaces a label's text; a value label's spoken name follows, read with its heading.
+    void SetCaption(drill::Control label, const QString& text);
     void PlotPoint(int x, int y);
     void PrintLine(const QString& text);
 
@@ -48,15 +50,22 @@ private:
 
     QWidget* Build(const ControlRow& row);
     void SetFocusOrder();
+    void NameValueLabels();
     const QPixmap& Picture();
 
     const FormLayout& layout_;
     std::map<drill::Control, QWidget*> controls_;
     std::vector<std::pair<int, QWidget*>> focusOrder_;  // tab index, control
+    std::map<drill::Control, QString> headings_;        // value label, the heading it is read with
     QPixmap picture_;
     QPoint printPosition_;
     std::vector<PrintedLine> printed_;
 };
+
+// The light palette the windows are drawn on: the Fusion style's standard one. The windows and
+// message boxes take it whatever palette the desktop imposes, dark and high-contrast ones included,
+// because the table colours (pale grounds, dark and default texts) are chosen against it.
+const QPalette& DesignPalette();
 
 // Fonts, colours and sizes of the descriptions in Qt's terms.
 QFont MakeFont(const Font& font, const Font& windowFont);

@@ -88,7 +88,7 @@ QPlainTextEdit* ProgramWindows::TextBox() const {
 }
 
 void ProgramWindows::SetCaption(Form form, Control label, drill::TextView text) {
-    if (QLabel* target = Label(form, label)) target->setText(ToQString(text));
+    if (FormWindow* window = Open(form)) window->SetCaption(label, ToQString(text));
 }
 
 drill::Text ProgramWindows::GetText(Control) {
@@ -112,6 +112,8 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
         messageBox_ = new QMessageBox(Open(Form::Form1));
         messageBox_->setStandardButtons(QMessageBox::Ok);
         messageBox_->setTextFormat(Qt::PlainText);
+        // A box is a window of its own and takes no palette from the main window.
+        messageBox_->setPalette(DesignPalette());
         messageBox_->setWindowModality(Qt::ApplicationModal);
     }
     messageBox_->setIcon(IconOf(style));

@@ -19,14 +19,28 @@ struct MessageAnswerer::State {
     std::vector<SeenMessage> seen;
 };
 
-MessageAnswerer::MessageAnswerer() : state_(new State) {
-    // The timer fires inside the box's own event loop and answers it like a pupil pressing OK.
+MessageAnswerer::MessageAnswerer(CloseBy closeBy) : state_(new State) {
+    // The timer fires inside the box's own event loop and answers it like a pupil pressing OK or
+    // a key; a box the key leaves open is closed with OK all the same, so that nothing hangs.
     state_->timer.setInterval(1);
-    QObject::connect(&state_->timer, &QTimer::timeout, [state = state_] {
+    QObject::connect(&state_->timer, &QTimer::timeout, [state = state_, closeBy] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
-        state->seen.push_back({box->text(), box->windowTitle(), box->icon()});
-        box->button(QMessageBox::Ok)->click();
+        SeenMessage seen{box->text(), box->windowTitle(), box->icon()};
+        if (QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box)) {
+            seen.spokenRole = spoken->role();
+            seen.spokenName = spoken->text(QAccessible::Name);
+            seen.spokenValue = spoken->text(QAccessible::Value);
+        }
+        seen.palette = box->palette();
+        seen.iconPixmap = box->iconPixmap();
+        if (closeBy != CloseBy::OkButton) {
+            QWidget* focused = box->focusWidget() ? box->focusWidget() : box;
+            QTest::keyClick(focused, closeBy == CloseBy::EnterKey ? Qt::Key_Return : Qt::Key_Escape);
+            seen.closedAsAsked = !box->isVisible();
+        }
+        if (box->isVisible()) box->button(QMessageBox::Ok)->click();
+        state->seen.push_back(seen);
     });
     state_->timer.start();
 }
@@ -41,6 +55,24 @@ std::vector<SeenMessage> MessageAnswerer::Take() {
 std::vector<SeenMessage> Click(QAbstractButton* button) {
     return AnsweringMessages([button] { QTest::mouseClick(button, Qt::LeftButton); });
 }
+
+std::vector<SeenMessage> PressKey(QWidget* widget, Qt::Key key, CloseBy closeBy) {
+    return AnsweringMessages([widget, key] { QTest::keyClick(widget, key); }, closeBy);
+}
+
+bool TabTo(QWidget* window, const QString& name) {
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    for (int step = 0; step < 40; ++step) {
+        QWidget* current = window->focusWidget();
+        if (!current) return false;
+        if (current->objectName() == name) return true;
+        QTest::keyClick(current, Qt::Key_Tab);
+    }
+    return false;
+}
+
+QAccessibleInterface* Accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 
 void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) {
     ASSERT_NE(window, nullptr);

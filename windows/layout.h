@@ -73,4 +73,14 @@ struct FormLayout {
 
 constexpr int TwipsPerPixel = 15;
 
+// Short names for writing the tables: `using namespace drillwin::rows;` in a layout file.
+namespace rows {
+using enum drill::Control;
+constexpr Kind Button = Kind::Button;
+constexpr Kind Label = Kind::Label;
+constexpr Kind TextBox = Kind::TextBox;
+constexpr Align Left = Align::Left;
+constexpr Align Centre = Align::Centre;
+}  // namespace rows
+
 }  // namespace drillwin

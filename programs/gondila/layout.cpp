@@ -3,14 +3,9 @@
 namespace gondila {
 
 using namespace drillwin;
-using enum drill::Control;
+using namespace drillwin::rows;
 
 namespace {
-
-constexpr auto Button = Kind::Button;
-constexpr auto Label = Kind::Label;
-constexpr auto Left = Align::Left;
-constexpr auto Centre = Align::Centre;
 
 // In the order of the window's description, which lists the controls from the last to the first.
 // name, kind, caption, left, top, width, height (twips), font, back, fore, border, alignment, wrap, tab index

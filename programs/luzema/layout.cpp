@@ -3,15 +3,9 @@
 namespace luzema {
 
 using namespace drillwin;
-using enum drill::Control;
+using namespace drillwin::rows;
 
 namespace {
-
-constexpr auto Button = Kind::Button;
-constexpr auto Label = Kind::Label;
-constexpr auto TextBox = Kind::TextBox;
-constexpr auto Left = Align::Left;
-constexpr auto Centre = Align::Centre;
 
 // name, kind, caption, left, top, width, height (twips), font, back, fore, border, alignment, wrap, tab index.
 // The text box comes after "Выход" in the focus order and "Повтор, если текст испорчен" last.

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "comma_drill.h"
 #include "drill_session.h"
 #include "clock_random.h"
 #include "question_order.h"
@@ -13,8 +14,8 @@ using namespace drill;
 class QuietPlatform final : public Platform {
 public:
     void SetCaption(Form, Control, TextView) override {}
-    Text GetText(Control) override { return {}; }
-    void SetText(Control, TextView) override {}
+    Text GetText(Control) override { return textBox_; }
+    void SetText(Control, TextView text) override { textBox_ = text; }
     void ShowMessage(TextView, MessageStyle, TextView) override {}
     void ShowWindow(Form) override {}
     void PlotPoint(Form, int, int) override {}
@@ -25,6 +26,7 @@ public:
 
 private:
     ClockRandom random_;
+    Text textBox_;
 };
 
 std::vector<DrillItem> MakeRows(int size) {
@@ -81,6 +83,50 @@ void NextItemAfterTheEnd(benchmark::State& state) {
     for (auto _ : state) session.NextItem();
 }
 BENCHMARK(NextItemAfterTheEnd);
+
+// A whole round with the per-category tally, and the result window at the end.
+void WholeRoundWithResult(benchmark::State& state) {
+    QuietPlatform platform;
+    const std::vector<DrillItem> rows = MakeRows(31);
+    const ResultCategory categories[] = {{u"1", 1, 7}, {u"2", 8, 14}, {u"3", 15, 21}, {u"4", 22, 27}, {u"5", 28, 31}};
+    const CategoryLabels labels[] = {{Control::Label3, Control::Label4}, {Control::Label5, Control::Label6},
+                                     {Control::Label7, Control::Label8}, {Control::Label9, Control::Label10},
+                                     {Control::Label11, Control::Label12}};
+    const DrillProfile profile{.Bank = ItemBank(rows), .FirstOption = u"о", .SecondOption = u"е",
+                               .Categories = categories,
+                               .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, labels}};
+    for (auto _ : state) {
+        DrillSession session(profile, platform);
+        session.StartRound();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i % 3) session.AnswerItem(i % 2 ? profile.FirstOption : profile.SecondOption);
+            session.NextItem();
+        }
+        session.ShowResult();
+        benchmark::DoNotOptimize(session.Tally()->ErrorTotal());
+    }
+}
+BENCHMARK(WholeRoundWithResult);
+
+// A whole round of the sentence drill: every sentence checked as shown (wrong) and moved on from.
+void CommaDrillWholeRound(benchmark::State& state) {
+    QuietPlatform platform;
+    std::vector<SentenceItem> rows;
+    for (int number = 1; number <= 9; ++number) {
+        rows.push_back({number, u"Дорога ведущая к дому заросла травой.", u"Дорога, ведущая к дому, заросла травой."});
+    }
+    const SentenceBank bank(rows);
+    for (auto _ : state) {
+        CommaDrill drill(bank, u"Luzema", platform);
+        drill.StartRound();
+        for (int i = 0; i < bank.Size(); ++i) {
+            drill.CheckCommas();
+            drill.NextItem();
+        }
+        benchmark::DoNotOptimize(drill.ErrorCount());
+    }
+}
+BENCHMARK(CommaDrillWholeRound);
 
 }  // namespace
 

@@ -5,8 +5,11 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -140,8 +143,11 @@ int Pixels(int twips) { return twips / TwipsPerPixel; }
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QString ResolveFamily(std::string_view family) {
-    static const bool hasSansSerif = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"));
-    static const bool hasTimes = QFontDatabase::hasFamily(QStringLiteral("Times New Roman"));
+    // The list of installed faces, not hasFamily: that runs fontconfig's substitution rules for each
+    // name asked, to answer what the list already says.
+    static const QStringList installed = QFontDatabase::families();
+    static const bool hasSansSerif = installed.contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
+    static const bool hasTimes = installed.contains(QStringLiteral("Times New Roman"), Qt::CaseInsensitive);
     if (family == "MS Sans Serif") return hasSansSerif ? QStringLiteral("MS Sans Serif") : QStringLiteral("Liberation Sans");
     if (family == "Times New Roman") return hasTimes ? QStringLiteral("Times New Roman") : QStringLiteral("Liberation Serif");
     return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
@@ -169,7 +175,7 @@ FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
     Q_UNUSED(accessibleWindows);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromUtf16(layout.caption));
-    if (!layout.icon.empty()) setWindowIcon(QIcon(QString::fromUtf8(layout.icon.data(), static_cast<qsizetype>(layout.icon.size()))));
+    if (!layout.icon.empty()) setWindowIcon(WindowIcon(layout.icon));
     if (layout.fixedFrame) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                        Qt::MSWindowsFixedSizeDialogHint);
@@ -299,16 +305,36 @@ void FormWindow::PrintLine(const QString& text) {
     update();
 }
 
+QIcon WindowIcon(std::string_view path) {
+    static QHash<QString, QIcon> icons;
+    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    if (const auto found = icons.constFind(resource); found != icons.cend()) return *found;
+    // Let go of the icons while the application, and the icon engine it loaded, are still there.
+    if (icons.isEmpty()) qAddPostRoutine([] { icons.clear(); });
+    return *icons.insert(resource, QIcon(resource));
+}
+
+QPixmap RenderedPicture(std::string_view path, qreal ratio) {
+    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const QString key = QStringLiteral("drillwin-picture:%1@%2").arg(resource).arg(ratio);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) return picture;
+    QSvgRenderer renderer(resource);
+    const QSize size = renderer.defaultSize();
+    picture = QPixmap(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
 const QPixmap& FormWindow::Picture() {
     const qreal ratio = devicePixelRatioF();
     if (!layout_.picture.empty() && (picture_.isNull() || picture_.devicePixelRatio() != ratio)) {
-        QSvgRenderer renderer(QString::fromUtf8(layout_.picture.data(), static_cast<qsizetype>(layout_.picture.size())));
-        const QSize size = renderer.defaultSize();
-        picture_ = QPixmap(size * ratio);
-        picture_.setDevicePixelRatio(ratio);
-        picture_.fill(Qt::transparent);
-        QPainter painter(&picture_);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        picture_ = RenderedPicture(layout_.picture, ratio);
     }
     return picture_;
 }

@@ -74,5 +74,11 @@ int Pixels(int twips);
 int PixelSize(double points);
 // The face used when a named font is not installed: a metric-compatible one.
 QString ResolveFamily(std::string_view family);
+// The SVG picture at a Qt resource path, rendered for the device pixel ratio. A picture is rendered
+// once and shared by every window that shows it, however often the pupil closes and reopens one.
+QPixmap RenderedPicture(std::string_view path, qreal ratio);
+// The window icon at a Qt resource path: one icon for the whole run, so that the sizes the window
+// frame asks for are rendered once, not again for every window and every reopening.
+QIcon WindowIcon(std::string_view path);
 
 }  // namespace drillwin

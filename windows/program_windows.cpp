@@ -106,12 +106,20 @@ void ProgramWindows::SetText(Control, drill::TextView text) {
 }
 
 void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
-    QMessageBox box(IconOf(style), ToQString(title), ToQString(text), QMessageBox::Ok, Open(Form::Form1));
-    box.setTextFormat(Qt::PlainText);
-    // A box is a window of its own and takes no palette from the main window.
-    box.setPalette(DesignPalette());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    // One box for the whole run, kept with the main window: building a dialog and its native window
+    // anew for every message took a good part of the time the pupil waits for it.
+    if (!messageBox_) {
+        messageBox_ = new QMessageBox(Open(Form::Form1));
+        messageBox_->setStandardButtons(QMessageBox::Ok);
+        messageBox_->setTextFormat(Qt::PlainText);
+        // A box is a window of its own and takes no palette from the main window.
+        messageBox_->setPalette(DesignPalette());
+        messageBox_->setWindowModality(Qt::ApplicationModal);
+    }
+    messageBox_->setIcon(IconOf(style));
+    messageBox_->setWindowTitle(ToQString(title));
+    messageBox_->setText(ToQString(text));
+    messageBox_->exec();
 }
 
 void ProgramWindows::ShowWindow(Form form) {

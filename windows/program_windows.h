@@ -13,6 +13,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QMessageBox;
 class QPlainTextEdit;
 class QWidget;
 
@@ -59,6 +60,7 @@ private:
 
     const ProgramDescription& program_;
     std::array<QPointer<FormWindow>, 3> windows_;
+    QPointer<QMessageBox> messageBox_;
     drill::ClockRandom random_;
     std::unique_ptr<drill::Drill> drill_;
     bool ended_ = false;

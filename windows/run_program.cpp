@@ -5,6 +5,8 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+#include <map>
+
 #include "form_window.h"
 #include "program_windows.h"
 
@@ -32,19 +34,27 @@ public:
         painter->restore();
     }
 
+    // Each icon is looked up once: on a desktop the toolkit otherwise searches the icon themes and
+    // loads its images anew for the OK button of every message box, and every box would load its
+    // own copy of its icon; together about half of the work of showing one.
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        // An option may ask for a variant (a direction, a state): only the plain icons are kept.
+        if (option) return LookUpIcon(icon, option, widget);
+        auto found = icons_.find(icon);
+        if (found == icons_.end()) found = icons_.emplace(icon, LookUpIcon(icon, option, widget)).first;
+        return found->second;
+    }
+
+private:
+    QIcon LookUpIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
         switch (icon) {
-            case SP_MessageBoxWarning: return warning_;
-            case SP_MessageBoxInformation: return information_;
+            case SP_MessageBoxWarning: return QIcon(QStringLiteral(":/drill/warning.svg"));
+            case SP_MessageBoxInformation: return QIcon(QStringLiteral(":/drill/information.svg"));
             default: return QProxyStyle::standardIcon(icon, option, widget);
         }
     }
 
-private:
-    // One icon each for the life of the program: a fresh icon for every message box would render
-    // its picture anew each time and fill the pixmap cache with copies.
-    const QIcon warning_{QStringLiteral(":/drill/warning.svg")};
-    const QIcon information_{QStringLiteral(":/drill/information.svg")};
+    mutable std::map<StandardPixmap, QIcon> icons_;
 };
 
 }  // namespace

@@ -171,6 +171,31 @@ Burst Clicks(QAbstractButton* button, int clicks) {
     return burst;
 }
 
+// What Qt's offscreen platform itself keeps for every showing of a window that stays alive, which
+// the program's one kept message box pays too: about 96 bytes a time there, nothing on X11. Measured
+// on a bare kept box shown as often, so that only what the program adds counts.
+std::ptrdiff_t OffscreenShowingCost(std::size_t showings) {
+    if (showings == 0) return 0;
+    QWidget owner;
+    QMessageBox box(&owner);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    const auto show = [&box](std::size_t times) {
+        drillwin::testing::AnsweringMessages([&box, times] {
+            for (std::size_t i = 0; i < times; ++i) {
+                box.exec();
+                QApplication::processEvents();
+            }
+        });
+    };
+    show(200);
+    Settle();
+    const std::size_t heap = HeapBytes();
+    show(showings);
+    Settle();
+    return static_cast<std::ptrdiff_t>(HeapBytes() - heap);
+}
+
 // One lost allocation per click would hold at least 32 bytes each, 320 KB in all; a message box
 // burst keeps about 10 KB of Qt's caches however long it runs.
 constexpr std::ptrdiff_t kHeapTolerance = 64 * 1024;
@@ -193,10 +218,14 @@ TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
         EXPECT_EQ(burst.windowGrowth, 0) << "windows piled up";
         EXPECT_FALSE(windows.Ended());
         if (!DRILL_WITH_ASAN) {
-            EXPECT_LT(burst.heapGrowth, kHeapTolerance) << "heap grew by " << burst.heapGrowth << " bytes";
-            EXPECT_LT(burst.residentGrowth, kResidentTolerance) << "resident memory grew by " << burst.residentGrowth << " bytes";
+            const std::ptrdiff_t platform = OffscreenShowingCost(burst.messages);
+            EXPECT_LT(burst.heapGrowth - platform, kHeapTolerance)
+                << "heap grew by " << burst.heapGrowth << " bytes, the platform's share " << platform;
+            EXPECT_LT(burst.residentGrowth - platform, kResidentTolerance)
+                << "resident memory grew by " << burst.residentGrowth << " bytes, the platform's share " << platform;
             std::cout << facts.Name << " «" << facts.Caption(button) << "» x" << clicks << ": " << burst.messages
-                      << " message boxes, heap " << burst.heapGrowth << " B, resident " << burst.residentGrowth << " B\n";
+                      << " message boxes, heap " << burst.heapGrowth << " B (the platform's " << platform << " B), resident "
+                      << burst.residentGrowth << " B\n";
         }
     }
     // After the bursts the round is over, and the last item's number still stands.

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-programs=$(ls programs | grep -v CMakeLists || true)
+programs=$(cd programs && ls -d */ | tr -d /)
 name=${1:-}
 if [[ -z "$name" || ! -d "programs/$name" ]]; then
   echo "usage: scripts/run.sh PROGRAM   (PROGRAM is one of: $(echo $programs))" >&2

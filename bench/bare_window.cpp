@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "first_paint.h"
+#include "bench/first_paint.h"
 
 int main(int argc, char* argv[]) {
     const std::int64_t started = bench::MonotonicNanoseconds();

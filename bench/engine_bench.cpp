@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "comma_drill.h"
-#include "drill_session.h"
-#include "clock_random.h"
-#include "question_order.h"
+#include "engine/clock_random.h"
+#include "engine/comma_drill.h"
+#include "engine/drill_session.h"
+#include "engine/question_order.h"
 
 namespace {
 
@@ -89,12 +89,8 @@ void WholeRoundWithResult(benchmark::State& state) {
     QuietPlatform platform;
     const std::vector<DrillItem> rows = MakeRows(31);
     const ResultCategory categories[] = {{u"1", 1, 7}, {u"2", 8, 14}, {u"3", 15, 21}, {u"4", 22, 27}, {u"5", 28, 31}};
-    const CategoryLabels labels[] = {{Control::Label3, Control::Label4}, {Control::Label5, Control::Label6},
-                                     {Control::Label7, Control::Label8}, {Control::Label9, Control::Label10},
-                                     {Control::Label11, Control::Label12}};
     const DrillProfile profile{.Bank = ItemBank(rows), .FirstOption = u"о", .SecondOption = u"е",
-                               .Categories = categories,
-                               .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, labels}};
+                               .Categories = categories};
     for (auto _ : state) {
         DrillSession session(profile, platform);
         session.StartRound();

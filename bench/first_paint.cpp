@@ -1,4 +1,4 @@
-#include "first_paint.h"
+#include "bench/first_paint.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include PROGRAM_HEADER
-#include "program_windows.h"
-#include "round.h"
+#include "bench/round.h"
+#include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "round.h"
+#include "bench/round.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,8 +13,8 @@
 #include <ctime>
 #include <map>
 
-#include "first_paint.h"
-#include "program_windows.h"
+#include "bench/first_paint.h"
+#include "windows/program_windows.h"
 
 namespace bench {
 

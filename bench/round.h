@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace drillwin {
 class ProgramWindows;

@@ -8,10 +8,7 @@ rounds=${2:-5}
 
 bash scripts/install-packages.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRILL_BUILD_TESTS=OFF >/dev/null
-programs=$(for dir in programs/*/; do
-  name=$(basename "$dir")
-  [[ -f "$dir/main.cpp" ]] && echo "$name"
-done)
+programs=$(bash scripts/programs.sh)
 targets=(bare_window startup_bench)
 for program in $programs; do targets+=("$program" "${program}_startup" "${program}_response"); done
 cmake --build build-bench --target "${targets[@]}" >/dev/null

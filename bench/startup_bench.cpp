@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "first_paint.h"
+#include "bench/first_paint.h"
 
 namespace {
 

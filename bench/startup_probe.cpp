@@ -5,8 +5,8 @@
 #include <QApplication>
 
 #include PROGRAM_HEADER
-#include "first_paint.h"
-#include "program_windows.h"
+#include "bench/first_paint.h"
+#include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
     const std::int64_t started = bench::MonotonicNanoseconds();

@@ -18,7 +18,6 @@ function(drill_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
   add_library(${name}_program STATIC ${ARG_SOURCES})
-  target_include_directories(${name}_program PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_program PUBLIC drill_windows)
   qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
 
@@ -48,13 +47,13 @@ endfunction()
 function(drill_add_desktop_checks name)
   set(accessor ${CMAKE_CURRENT_BINARY_DIR}/${name}_tested_program.cpp)
   file(CONFIGURE OUTPUT ${accessor} CONTENT [[
-#include "@name@.h"
+#include "programs/@name@/@name@.h"
 
 namespace drillwin::testing {
 const ProgramDescription& TestedProgram() { return @name@::Program(); }
 }  // namespace drillwin::testing
 ]] @ONLY)
-  add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/windows/testing/desktop_checks.cpp ${accessor})
+  add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/tests/support/desktop_checks.cpp ${accessor})
   target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
   foreach(scale 1 1.5 2)
     gtest_discover_tests(${name}_desktop_checks DISCOVERY_TIMEOUT 60 TEST_SUFFIX "@x${scale}"

@@ -1,4 +1,4 @@
-#include "clock_random.h"
+#include "engine/clock_random.h"
 
 #include <chrono>
 

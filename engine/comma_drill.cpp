@@ -1,4 +1,6 @@
-#include "comma_drill.h"
+#include "engine/comma_drill.h"
+
+#include "engine/controls.h"
 
 namespace drill {
 
@@ -10,8 +12,8 @@ void CommaDrill::StartRound() {
     questionOrder_.Draw(platform_);
     position_ = 1;
     LoadSentence();
-    platform_.SetText(Control::Text1, shownText_);
-    platform_.SetCaption(Form::Form1, Control::Label7, Digits(1));
+    platform_.SetText(SentenceBox, shownText_);
+    platform_.SetCaption(MainWindow, PositionLabel, Digits(1));
 }
 
 void CommaDrill::RestoreSentence() {
@@ -20,38 +22,38 @@ void CommaDrill::RestoreSentence() {
         return;
     }
     // Before the start the shown text is empty, so this empties the box.
-    platform_.SetText(Control::Text1, shownText_);
+    platform_.SetText(SentenceBox, shownText_);
 }
 
 void CommaDrill::CheckCommas() {
     if (position_ > N() || position_ == 0) return;
     ++answerCount_;
     if (answerCount_ > 1) {
-        platform_.SetText(Control::Text1, u"");
+        platform_.SetText(SentenceBox, u"");
         return;
     }
-    const Text answer = platform_.GetText(Control::Text1);
+    const Text answer = platform_.GetText(SentenceBox);
     if (answer == expectedText_) {
-        platform_.SetCaption(Form::Form1, Control::Label1, RightVerdict);
+        platform_.SetCaption(MainWindow, VerdictLabel, RightVerdict);
         return;
     }
     ++errorCount_;
-    platform_.SetCaption(Form::Form1, Control::Label8, answer);
-    platform_.SetCaption(Form::Form1, Control::Label5, Digits(errorCount_));
-    platform_.SetCaption(Form::Form1, Control::Label1, WrongVerdict);
+    platform_.SetCaption(MainWindow, AnswerShownLabel, answer);
+    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(errorCount_));
+    platform_.SetCaption(MainWindow, VerdictLabel, WrongVerdict);
 }
 
 void CommaDrill::NextItem() {
     if (position_ == 0) return;
-    if (answerCount_ == 0 && platform_.GetText(Control::Text1) != shownText_) {
+    if (answerCount_ == 0 && platform_.GetText(SentenceBox) != shownText_) {
         Warn(ConfirmWarning);
         return;
     }
-    platform_.SetCaption(Form::Form1, Control::Label8, u"");
-    platform_.SetCaption(Form::Form1, Control::Label1, u"");
+    platform_.SetCaption(MainWindow, AnswerShownLabel, u"");
+    platform_.SetCaption(MainWindow, VerdictLabel, u"");
     if (answerCount_ == 0 && position_ <= N()) {
         ++errorCount_;
-        platform_.SetCaption(Form::Form1, Control::Label5, Digits(errorCount_));
+        platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(errorCount_));
     }
     answerCount_ = 0;
     ++position_;
@@ -60,8 +62,8 @@ void CommaDrill::NextItem() {
         return;
     }
     LoadSentence();
-    platform_.SetText(Control::Text1, shownText_);
-    platform_.SetCaption(Form::Form1, Control::Label7, Digits(static_cast<std::uint32_t>(position_)));
+    platform_.SetText(SentenceBox, shownText_);
+    platform_.SetCaption(MainWindow, PositionLabel, Digits(static_cast<std::uint32_t>(position_)));
 }
 
 bool CommaDrill::RulesAllowed() {
@@ -75,14 +77,14 @@ bool CommaDrill::RulesAllowed() {
 
 void CommaDrill::Press(Control button) {
     switch (button) {
-        case Control::Command1:
-            if (RulesAllowed()) platform_.ShowWindow(Form::Form2);
+        case RulesButton:
+            if (RulesAllowed()) platform_.ShowWindow(RulesWindow);
             break;
-        case Control::Command2: StartRound(); break;
-        case Control::Command3: RestoreSentence(); break;
-        case Control::Command4: CheckCommas(); break;
-        case Control::Command5: NextItem(); break;
-        case Control::Command7: platform_.EndProgram(); break;
+        case StartButton: StartRound(); break;
+        case RestoreButton: RestoreSentence(); break;
+        case CheckButton: CheckCommas(); break;
+        case NextButton: NextItem(); break;
+        case ExitButton: platform_.EndProgram(); break;
         default: break;
     }
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "drill.h"
-#include "question_order.h"
+#include "engine/drill.h"
+#include "engine/question_order.h"
 
 namespace drill {
 

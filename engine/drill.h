@@ -1,7 +1,7 @@
 #pragma once
 // What the main window sees of a drill: each click on a button runs one operation to its end.
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace drill {
 

@@ -1,9 +1,14 @@
-#include "drill_session.h"
+#include "engine/drill_session.h"
+
+#include <cassert>
+
+#include "engine/controls.h"
 
 namespace drill {
 
 DrillSession::DrillSession(const DrillProfile& profile, Platform& platform)
     : profile_(profile), platform_(platform), questionOrder_(profile.Bank.Size()) {
+    assert(profile.Categories.size() <= ResultCategoryLabels.size() && "one result row per category");
     if (!profile.Categories.empty()) tally_.emplace(profile.Categories);
 }
 
@@ -17,31 +22,31 @@ void DrillSession::StartRound() {
 
 void DrillSession::AnswerItem(TextView option) {
     if (Finished()) {
-        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
         return;
     }
     if (position_ == 0) return;
     ++answerCount_;
     const bool wrongFirstAnswer = answerCount_ == 1 && option != currentItem_.CorrectOption;
     if (!wrongFirstAnswer) {
-        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
         return;
     }
     CountError();
-    platform_.SetCaption(Form::Form1, Control::Label8, ErrorMark);
+    platform_.SetCaption(MainWindow, ErrorMarkLabel, ErrorMark);
     // The drills with result categories show the full text before the count; the others after.
     if (tally_) {
-        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
         ShowErrorCount();
     } else {
         ShowErrorCount();
-        platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.FullText);
+        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
     }
 }
 
 void DrillSession::NextItem() {
     if (position_ == 0) return;
-    platform_.SetCaption(Form::Form1, Control::Label8, u"");
+    platform_.SetCaption(MainWindow, ErrorMarkLabel, u"");
     if (answerCount_ == 0 && position_ <= N()) {
         CountNoAnswer();
         ShowErrorCount();
@@ -67,42 +72,41 @@ bool DrillSession::RulesAllowed() {
 
 void DrillSession::ShowRules() {
     if (!RulesAllowed()) return;
-    platform_.ShowWindow(Form::Form2);
+    platform_.ShowWindow(RulesWindow);
     for (const RuleLine& line : profile_.RuleLines) {
-        platform_.PlotPoint(Form::Form2, line.X, line.Y);
-        platform_.PrintLine(Form::Form2, line.Text);
+        platform_.PlotPoint(RulesWindow, line.X, line.Y);
+        platform_.PrintLine(RulesWindow, line.Text);
     }
 }
 
 void DrillSession::ShowResult() {
     if (!tally_) return;
-    const ResultLabels& labels = profile_.ResultWindow;
-    platform_.ShowWindow(Form::Form3);
-    platform_.SetCaption(Form::Form3, labels.Total, Digits(static_cast<std::uint32_t>(errorCount_)));
+    platform_.ShowWindow(ResultWindow);
+    platform_.SetCaption(ResultWindow, ResultTotalLabel, Digits(static_cast<std::uint32_t>(errorCount_)));
     for (int k = 1; k <= tally_->CategoryCount(); ++k) {
-        platform_.SetCaption(Form::Form3, labels.Categories[static_cast<std::size_t>(k - 1)].Errors,
+        platform_.SetCaption(ResultWindow, ResultCategoryLabels[static_cast<std::size_t>(k - 1)].Errors,
                              CounterText(tally_->CategoryErrors(k)));
     }
-    platform_.SetCaption(Form::Form3, labels.NoAnswer, CounterText(tally_->NoAnswerCount()));
+    platform_.SetCaption(ResultWindow, ResultNoAnswerLabel, CounterText(tally_->NoAnswerCount()));
     const Text asked = position_ == 0 ? Text{}
                        : Finished()   ? Digits(static_cast<std::uint32_t>(N()))
                                       : Digits(static_cast<std::uint32_t>(position_));
-    platform_.SetCaption(Form::Form3, labels.Asked, asked);
+    platform_.SetCaption(ResultWindow, ResultAskedLabel, asked);
     for (int k = 1; k <= tally_->CategoryCount(); ++k) {
-        platform_.SetCaption(Form::Form3, labels.Categories[static_cast<std::size_t>(k - 1)].Shown,
+        platform_.SetCaption(ResultWindow, ResultCategoryLabels[static_cast<std::size_t>(k - 1)].Shown,
                              CounterText(tally_->CategoryShown(k)));
     }
 }
 
 void DrillSession::Press(Control button) {
     switch (button) {
-        case Control::Command1: ShowRules(); break;
-        case Control::Command2: StartRound(); break;
-        case Control::Command3: AnswerItem(profile_.FirstOption); break;
-        case Control::Command4: AnswerItem(profile_.SecondOption); break;
-        case Control::Command5: NextItem(); break;
-        case Control::Command6: ShowResult(); break;
-        case Control::Command7: platform_.EndProgram(); break;
+        case RulesButton: ShowRules(); break;
+        case StartButton: StartRound(); break;
+        case FirstAnswerButton: AnswerItem(profile_.FirstOption); break;
+        case SecondAnswerButton: AnswerItem(profile_.SecondOption); break;
+        case NextButton: NextItem(); break;
+        case ResultButton: ShowResult(); break;
+        case ExitButton: platform_.EndProgram(); break;
         default: break;
     }
 }
@@ -113,12 +117,12 @@ void DrillSession::LoadItem() {
 }
 
 void DrillSession::ShowItem() {
-    platform_.SetCaption(Form::Form1, Control::Label1, currentItem_.Prompt);
-    platform_.SetCaption(Form::Form1, Control::Label7, Digits(static_cast<std::uint32_t>(position_)));
+    platform_.SetCaption(MainWindow, PromptLabel, currentItem_.Prompt);
+    platform_.SetCaption(MainWindow, PositionLabel, Digits(static_cast<std::uint32_t>(position_)));
 }
 
 void DrillSession::ShowErrorCount() {
-    platform_.SetCaption(Form::Form1, Control::Label5, Digits(static_cast<std::uint32_t>(errorCount_)));
+    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(static_cast<std::uint32_t>(errorCount_)));
 }
 
 // The three counting points. Without result categories they raise the one error counter; with

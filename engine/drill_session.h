@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "drill.h"
-#include "item_bank.h"
-#include "question_order.h"
-#include "result_tally.h"
+#include "engine/drill.h"
+#include "engine/item_bank.h"
+#include "engine/question_order.h"
+#include "engine/result_tally.h"
 
 namespace drill {
 

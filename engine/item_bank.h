@@ -4,7 +4,7 @@
 #include <cassert>
 #include <span>
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace drill {
 
@@ -47,20 +47,6 @@ struct ResultCategory {
     int LastNumber = 0;
 };
 
-// Where the result window shows the values of one category.
-struct CategoryLabels {
-    Control Errors;
-    Control Shown;
-};
-
-// The result window's value labels; Categories runs parallel to the profile's categories.
-struct ResultLabels {
-    Control Total;
-    Control NoAnswer;
-    Control Asked;
-    std::span<const CategoryLabels> Categories;
-};
-
 // Everything that differs between the choice drills.
 struct DrillProfile {
     ItemBank Bank;
@@ -73,9 +59,8 @@ struct DrillProfile {
     // Written into the rules window at every allowed press of the rules button; empty when the
     // rules window carries its text as labels.
     std::span<const RuleLine> RuleLines = {};
-    // Empty for the drills without a result summary.
+    // Empty for the drills without a result summary; at most five, one per row of the result window.
     std::span<const ResultCategory> Categories = {};
-    ResultLabels ResultWindow = {Control::Label2, Control::Label21, Control::Label22, {}};
 };
 
 }  // namespace drill

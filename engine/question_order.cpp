@@ -1,4 +1,4 @@
-#include "question_order.h"
+#include "engine/question_order.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "result_tally.h"
+#include "engine/result_tally.h"
 
 #include <cassert>
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "item_bank.h"
+#include "engine/item_bank.h"
 
 namespace drill {
 

@@ -3,10 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-programs=$(cd programs && ls -d */ | tr -d /)
+programs=$(bash scripts/programs.sh)
 name=${1:-}
-if [[ -z "$name" || ! -d "programs/$name" ]]; then
-  echo "usage: scripts/run.sh PROGRAM   (PROGRAM is one of: $(echo $programs))" >&2
+if [[ -z "$name" || " $programs " != *" $name "* ]]; then
+  echo "usage: scripts/run.sh PROGRAM   (PROGRAM is one of: $programs)" >&2
   exit 2
 fi
 

@@ -16,12 +16,7 @@ server=(-a)
 [[ -n "${XVFB_DISPLAY:-}" ]] && server=(-n "$XVFB_DISPLAY")
 rendered=$(mktemp -d)
 trap 'rm -rf "$rendered"' EXIT
-programs=$(sed -n 's/^    {"\([a-z]*\)".*/\1/p' programs/window_shots.cpp)
-# One X server for all the programs: a server started right after another has gone may find its
-# display still taken.
-QT_SCALE_FACTOR=$scale xvfb-run "${server[@]}" -s "-screen 0 1600x1200x24" \
-  bash -c 'folder=$1; shift; for program; do build/programs/window_shots "$program" "$folder" || exit; done' \
-  -- "$rendered" $programs >/dev/null
+QT_SCALE_FACTOR=$scale xvfb-run "${server[@]}" -s "-screen 0 1600x1200x24" build/tests/window_shots "$rendered" >/dev/null
 mkdir -p "$folder"
 suffix=""
 [[ "$scale" == 1 ]] || suffix="-${scale}x"

@@ -1,4 +1,4 @@
-#include "form_window.h"
+#include "windows/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-#include "layout.h"
+#include "windows/layout.h"
 
 class QAbstractButton;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace drillwin {
 

@@ -1,6 +1,6 @@
-#include "program.h"
+#include "windows/program.h"
 
-#include "drill_session.h"
+#include "engine/drill_session.h"
 
 namespace drillwin {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <span>
 
-#include "drill.h"
-#include "item_bank.h"
-#include "layout.h"
+#include "engine/drill.h"
+#include "engine/item_bank.h"
+#include "windows/layout.h"
 
 namespace drillwin {
 

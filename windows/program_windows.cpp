@@ -1,4 +1,4 @@
-#include "program_windows.h"
+#include "windows/program_windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,9 +7,15 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "form_window.h"
+#include "engine/controls.h"
+#include "windows/form_window.h"
 
 namespace drillwin {
+
+using drill::MainWindow;
+using drill::ResultWindow;
+using drill::RulesWindow;
+using drill::SentenceBox;
 
 namespace {
 
@@ -32,7 +38,7 @@ QMessageBox::Icon IconOf(drill::MessageStyle style) {
 
 ProgramWindows::ProgramWindows(const ProgramDescription& program) : program_(program) {
     drill_ = program.makeDrill(*this);
-    FormWindow* main = Create(Form::Form1);
+    FormWindow* main = Create(MainWindow);
     // Nothing else owns the main window: it lives as long as the program does.
     main->setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -42,7 +48,7 @@ ProgramWindows::~ProgramWindows() {
 }
 
 void ProgramWindows::ShowMainWindow() {
-    FormWindow* main = Open(Form::Form1);
+    FormWindow* main = Open(MainWindow);
     main->MoveToDesignPosition();
     main->show();
     main->FocusFirst();
@@ -61,7 +67,7 @@ FormWindow* ProgramWindows::Open(Form form) const { return windows_[Index(form)]
 FormWindow* ProgramWindows::Create(Form form) {
     auto* window = new FormWindow(Layout(form));
     windows_[Index(form)] = window;
-    if (form == Form::Form1) {
+    if (form == MainWindow) {
         connect(window, &FormWindow::buttonClicked, this, [this](Control button) { drill_->Press(button); });
         // Closing the main window by its frame ends the program as "Выход" does, so that no
         // secondary window is left running without it.
@@ -73,7 +79,7 @@ FormWindow* ProgramWindows::Create(Form form) {
 QWidget* ProgramWindows::Window(Form form) const { return Open(form); }
 
 QAbstractButton* ProgramWindows::Button(Control name) const {
-    const FormWindow* main = Open(Form::Form1);
+    const FormWindow* main = Open(MainWindow);
     return main ? qobject_cast<QAbstractButton*>(main->Control(name)) : nullptr;
 }
 
@@ -83,8 +89,8 @@ QLabel* ProgramWindows::Label(Form form, Control name) const {
 }
 
 QPlainTextEdit* ProgramWindows::TextBox() const {
-    const FormWindow* main = Open(Form::Form1);
-    return main ? qobject_cast<QPlainTextEdit*>(main->Control(Control::Text1)) : nullptr;
+    const FormWindow* main = Open(MainWindow);
+    return main ? qobject_cast<QPlainTextEdit*>(main->Control(SentenceBox)) : nullptr;
 }
 
 void ProgramWindows::SetCaption(Form form, Control label, drill::TextView text) {
@@ -109,7 +115,7 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
     // One box for the whole run, kept with the main window: building a dialog and its native window
     // anew for every message took a good part of the time the pupil waits for it.
     if (!messageBox_) {
-        messageBox_ = new QMessageBox(Open(Form::Form1));
+        messageBox_ = new QMessageBox(Open(MainWindow));
         messageBox_->setStandardButtons(QMessageBox::Ok);
         messageBox_->setTextFormat(Qt::PlainText);
         // A box is a window of its own and takes no palette from the main window.
@@ -148,7 +154,7 @@ float ProgramWindows::NextRandom() { return random_.Next(); }
 void ProgramWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
-    for (const Form form : {Form::Form3, Form::Form2, Form::Form1}) {
+    for (const Form form : {ResultWindow, RulesWindow, MainWindow}) {
         if (FormWindow* window = Open(form)) window->close();
     }
     QCoreApplication::quit();

@@ -8,8 +8,8 @@
 #include <array>
 #include <memory>
 
-#include "clock_random.h"
-#include "program.h"
+#include "engine/clock_random.h"
+#include "windows/program.h"
 
 class QAbstractButton;
 class QLabel;

@@ -7,8 +7,8 @@
 
 #include <map>
 
-#include "form_window.h"
-#include "program_windows.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace drillwin {
 

@@ -1,4 +1,4 @@
-#include "bank.h"
+#include "programs/fendrok/bank.h"
 
 namespace fendrok {
 

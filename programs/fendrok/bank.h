@@ -1,6 +1,6 @@
 #pragma once
 
-#include "item_bank.h"
+#include "engine/item_bank.h"
 
 namespace fendrok {
 

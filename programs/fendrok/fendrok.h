@@ -1,9 +1,9 @@
 #pragma once
 // Fendrok: -н- or -нн- in adverbs, with its one-label rules window.
 
-#include "bank.h"
-#include "layout.h"
-#include "program.h"
+#include "programs/fendrok/bank.h"
+#include "windows/layout.h"
+#include "windows/program.h"
 
 namespace fendrok {
 

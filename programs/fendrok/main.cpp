@@ -1,3 +1,3 @@
-#include "fendrok.h"
+#include "programs/fendrok/fendrok.h"
 
 int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, fendrok::Program()); }

@@ -1,4 +1,4 @@
-#include "fendrok.h"
+#include "programs/fendrok/fendrok.h"
 
 namespace fendrok {
 

@@ -1,9 +1,8 @@
-#include "bank.h"
+#include "programs/gondila/bank.h"
 
 namespace gondila {
 namespace {
 
-using drill::CategoryLabels;
 using drill::Control;
 using drill::DrillItem;
 using drill::ItemBank;
@@ -55,14 +54,6 @@ constexpr ResultCategory kCategories[] = {
     {u"В окончаниях глаголов:", 27, 31},
 };
 
-constexpr CategoryLabels kCategoryLabels[] = {
-    {Control::Label6, Control::Label23},
-    {Control::Label13, Control::Label24},
-    {Control::Label15, Control::Label25},
-    {Control::Label17, Control::Label26},
-    {Control::Label19, Control::Label27},
-};
-
 // Where each line begins in the rules window, in twips. The exceptions of line 2 name "капюшон"
 // with ш: a spelling drill must not teach a misspelt word.
 constexpr RuleLine kRuleLines[] = {
@@ -90,7 +81,6 @@ const drill::DrillProfile Profile{
     .EndIcon = MessageStyle::Plain,
     .RuleLines = kRuleLines,
     .Categories = kCategories,
-    .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kCategoryLabels},
 };
 
 }  // namespace gondila

@@ -1,7 +1,7 @@
 #pragma once
 // Gondila: о or ё (answered е) after the hushing consonants and ц, in five rule categories.
 
-#include "item_bank.h"
+#include "engine/item_bank.h"
 
 namespace gondila {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Gondila: its drill, its main, rules and result windows.
 
-#include "bank.h"
-#include "layout.h"
-#include "program.h"
+#include "programs/gondila/bank.h"
+#include "windows/layout.h"
+#include "windows/program.h"
 
 namespace gondila {
 

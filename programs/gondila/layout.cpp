@@ -1,4 +1,4 @@
-#include "gondila.h"
+#include "programs/gondila/gondila.h"
 
 namespace gondila {
 

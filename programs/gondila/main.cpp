@@ -1,3 +1,3 @@
-#include "gondila.h"
+#include "programs/gondila/gondila.h"
 
 int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, gondila::Program()); }

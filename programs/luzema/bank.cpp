@@ -1,4 +1,4 @@
-#include "bank.h"
+#include "programs/luzema/bank.h"
 
 namespace luzema {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The nine sentences of Luzema, each without and with the commas around its participial phrase.
 
-#include "comma_drill.h"
+#include "engine/comma_drill.h"
 
 namespace luzema {
 

@@ -1,4 +1,4 @@
-#include "luzema.h"
+#include "programs/luzema/luzema.h"
 
 namespace luzema {
 

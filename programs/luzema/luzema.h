@@ -1,9 +1,9 @@
 #pragma once
 // Luzema: the commas around a participial phrase, typed into the sentence itself.
 
-#include "bank.h"
-#include "layout.h"
-#include "program.h"
+#include "programs/luzema/bank.h"
+#include "windows/layout.h"
+#include "windows/program.h"
 
 namespace luzema {
 

@@ -1,3 +1,3 @@
-#include "luzema.h"
+#include "programs/luzema/luzema.h"
 
 int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, luzema::Program()); }

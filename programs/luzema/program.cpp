@@ -1,5 +1,5 @@
-#include "comma_drill.h"
-#include "luzema.h"
+#include "engine/comma_drill.h"
+#include "programs/luzema/luzema.h"
 
 namespace luzema {
 

@@ -1,9 +1,8 @@
-#include "bank.h"
+#include "programs/mirskav/bank.h"
 
 namespace mirskav {
 namespace {
 
-using drill::CategoryLabels;
 using drill::Control;
 using drill::DrillItem;
 using drill::ItemBank;
@@ -38,12 +37,6 @@ constexpr ResultCategory kCategories[] = {
     {u"В наречиях:", 11, 18},
 };
 
-constexpr CategoryLabels kCategoryLabels[] = {
-    {Control::Label6, Control::Label23},
-    {Control::Label13, Control::Label24},
-    {Control::Label15, Control::Label25},
-};
-
 }  // namespace
 
 const drill::DrillProfile Profile{
@@ -55,7 +48,6 @@ const drill::DrillProfile Profile{
     .WarningIcon = MessageStyle::Plain,
     .EndIcon = MessageStyle::Plain,
     .Categories = kCategories,
-    .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kCategoryLabels},
 };
 
 }  // namespace mirskav

@@ -1,7 +1,7 @@
 #pragma once
 // Mirskav: -н- or -нн- in short adjectives, short passive participles and adverbs, in three categories.
 
-#include "item_bank.h"
+#include "engine/item_bank.h"
 
 namespace mirskav {
 

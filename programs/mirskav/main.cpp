@@ -1,3 +1,3 @@
-#include "mirskav.h"
+#include "programs/mirskav/mirskav.h"
 
 int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, mirskav::Program()); }

@@ -1,9 +1,9 @@
 #pragma once
 // Mirskav: its drill, its main, rules and result windows.
 
-#include "bank.h"
-#include "layout.h"
-#include "program.h"
+#include "programs/mirskav/bank.h"
+#include "windows/layout.h"
+#include "windows/program.h"
 
 namespace mirskav {
 

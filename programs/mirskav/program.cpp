@@ -1,4 +1,4 @@
-#include "mirskav.h"
+#include "programs/mirskav/mirskav.h"
 
 namespace mirskav {
 

@@ -1,4 +1,4 @@
-#include "bank.h"
+#include "programs/tavrel/bank.h"
 
 namespace tavrel {
 

@@ -1,4 +1,4 @@
-#include "tavrel.h"
+#include "programs/tavrel/tavrel.h"
 
 namespace tavrel {
 

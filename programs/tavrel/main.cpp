@@ -1,3 +1,3 @@
-#include "tavrel.h"
+#include "programs/tavrel/tavrel.h"
 
 int main(int argc, char* argv[]) { return drillwin::RunProgram(argc, argv, tavrel::Program()); }

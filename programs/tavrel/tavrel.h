@@ -1,9 +1,9 @@
 #pragma once
 // Tavrel: пре- or при-, with its rules window.
 
-#include "bank.h"
-#include "layout.h"
-#include "program.h"
+#include "programs/tavrel/bank.h"
+#include "windows/layout.h"
+#include "windows/program.h"
 
 namespace tavrel {
 

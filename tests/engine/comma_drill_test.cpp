@@ -1,11 +1,11 @@
-#include "comma_drill.h"
+#include "engine/comma_drill.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace drill {
 namespace {

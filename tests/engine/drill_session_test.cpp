@@ -1,4 +1,4 @@
-#include "drill_session.h"
+#include "engine/drill_session.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace drill {
 namespace {

@@ -1,4 +1,4 @@
-#include "question_order.h"
+#include "engine/question_order.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <numeric>
 #include <vector>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace drill {
 namespace {

@@ -1,12 +1,12 @@
-#include "result_tally.h"
+#include "engine/result_tally.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "drill_session.h"
-#include "recording_platform.h"
+#include "engine/drill_session.h"
+#include "tests/support/recording_platform.h"
 
 namespace drill {
 namespace {
@@ -20,8 +20,6 @@ constexpr DrillItem kRows[] = {
     {4, u"а_4", u"е", u"ае4"}, {5, u"а_5", u"о", u"ао5"},
 };
 constexpr ResultCategory kCategories[] = {{u"Первая:", 1, 2}, {u"Вторая:", 3, 3}, {u"Третья:", 4, 5}};
-constexpr CategoryLabels kCategoryLabels[] = {
-    {Control::Label6, Control::Label23}, {Control::Label13, Control::Label24}, {Control::Label15, Control::Label25}};
 
 constexpr DrillProfile kProfile{
     .Bank = ItemBank(kRows),
@@ -30,7 +28,6 @@ constexpr DrillProfile kProfile{
     .MessageTitle = u"Правописание",
     .EndMessage = u"Опрос окончен. Посмотрите результат.",
     .Categories = kCategories,
-    .ResultWindow = {Control::Label2, Control::Label21, Control::Label22, kCategoryLabels},
 };
 
 TEST(ResultTally, CategoryEdgesFollowTheRanges) {

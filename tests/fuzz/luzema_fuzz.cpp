@@ -14,11 +14,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bank.h"
-#include "comma_drill.h"
-#include "engine_runner.h"
-#include "program_facts.h"
-#include "recording_platform.h"
+#include "engine/comma_drill.h"
+#include "programs/luzema/bank.h"
+#include "tests/model/engine_runner.h"
+#include "tests/model/program_facts.h"
+#include "tests/support/recording_platform.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "engine_runner.h"
+#include "tests/model/engine_runner.h"
 
 #include <algorithm>
 #include <sstream>
 
-#include "comma_drill.h"
-#include "drill_session.h"
-#include "recording_platform.h"
+#include "engine/comma_drill.h"
+#include "engine/drill_session.h"
+#include "tests/support/recording_platform.h"
 
 namespace model {
 

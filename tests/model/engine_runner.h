@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "drill.h"
-#include "sequences.h"
+#include "engine/drill.h"
+#include "tests/model/sequences.h"
 
 namespace drillwin {
 struct ProgramDescription;

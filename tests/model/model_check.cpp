@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "programs_under_test.h"
+#include "tests/model/programs_under_test.h"
 
 int main(int argc, char* argv[]) {
     std::int64_t count = 1000000;

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "program.h"
-#include "programs_under_test.h"
-#include "window_runner.h"
+#include "tests/model/programs_under_test.h"
+#include "tests/model/window_runner.h"
+#include "windows/program.h"
 
 namespace model {
 namespace {

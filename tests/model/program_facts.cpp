@@ -1,4 +1,4 @@
-#include "program_facts.h"
+#include "tests/model/program_facts.h"
 
 namespace model {
 

@@ -2,9 +2,9 @@
 // What each program must do, written down once more for the model: numbers, option values, texts,
 // icons, categories and the result window's labels. Only the bank rows are taken from the programs.
 
-#include "comma_drill.h"
-#include "item_bank.h"
-#include "reference_model.h"
+#include "engine/comma_drill.h"
+#include "engine/item_bank.h"
+#include "tests/model/reference_model.h"
 
 namespace model {
 

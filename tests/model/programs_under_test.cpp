@@ -1,16 +1,16 @@
-#include "programs_under_test.h"
+#include "tests/model/programs_under_test.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "program_facts.h"
-#include "fendrok.h"
-#include "gondila.h"
-#include "mirskav.h"
-#include "tavrel.h"
-// Luzema joins the checks as soon as its program is part of the build.
+#include "programs/fendrok/fendrok.h"
+#include "programs/gondila/gondila.h"
+#include "programs/luzema/luzema.h"
+#include "programs/mirskav/mirskav.h"
+#include "programs/tavrel/tavrel.h"
+#include "tests/model/program_facts.h"
 #if __has_include("luzema.h")
-#include "luzema.h"
+#include "programs/luzema/luzema.h"
 #define DRILL_HAS_LUZEMA 1
 #endif
 
@@ -22,9 +22,7 @@ const std::vector<ProgramUnderTest>& ProgramsUnderTest() {
         all.push_back({TavrelFacts(tavrel::Profile.Bank), tavrel::Program().makeDrill, &tavrel::Program()});
         all.push_back({GondilaFacts(gondila::Profile.Bank), gondila::Program().makeDrill, &gondila::Program()});
         all.push_back({MirskavFacts(mirskav::Profile.Bank), mirskav::Program().makeDrill, &mirskav::Program()});
-#ifdef DRILL_HAS_LUZEMA
         all.push_back({LuzemaFacts(luzema::Bank()), luzema::Program().makeDrill, &luzema::Program()});
-#endif
         all.push_back({FendrokFacts(fendrok::Profile.Bank), fendrok::Program().makeDrill, &fendrok::Program()});
         return all;
     }();

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine_runner.h"
+#include "tests/model/engine_runner.h"
 
 namespace model {
 

@@ -1,9 +1,9 @@
-#include "reference_model.h"
+#include "tests/model/reference_model.h"
 
 #include <cmath>
 #include <stdexcept>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace model {
 

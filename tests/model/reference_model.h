@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace model {
 

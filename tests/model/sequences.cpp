@@ -1,11 +1,11 @@
-#include "sequences.h"
+#include "tests/model/sequences.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <sstream>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace model {
 

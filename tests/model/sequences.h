@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "reference_model.h"
+#include "tests/model/reference_model.h"
 
 namespace model {
 

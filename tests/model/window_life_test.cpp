@@ -16,10 +16,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "program_windows.h"
-#include "programs_under_test.h"
-#include "window_runner.h"
-#include "window_testing.h"
+#include "tests/model/programs_under_test.h"
+#include "tests/model/window_runner.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>

@@ -1,4 +1,4 @@
-#include "window_runner.h"
+#include "tests/model/window_runner.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,9 +8,9 @@
 #include <map>
 #include <sstream>
 
-#include "program_windows.h"
-#include "recording_platform.h"
-#include "window_testing.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 namespace model {
 

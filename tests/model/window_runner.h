@@ -6,7 +6,7 @@
 // their way to the windows, so the order of the operations is compared too, and the recorder plays
 // the sequence's random values instead of the clock's.
 
-#include "engine_runner.h"
+#include "tests/model/engine_runner.h"
 
 namespace model {
 

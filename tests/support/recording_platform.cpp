@@ -1,4 +1,4 @@
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 #include <array>
 

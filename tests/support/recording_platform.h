@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform.h"
+#include "engine/platform.h"
 
 namespace drill::testing {
 

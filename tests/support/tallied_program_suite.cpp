@@ -1,11 +1,11 @@
-#include "tallied_program_suite.h"
+#include "tests/support/tallied_program_suite.h"
 
 #include <algorithm>
 #include <random>
 
-#include "drill_session.h"
-#include "recording_platform.h"
-#include "result_tally.h"
+#include "engine/drill_session.h"
+#include "engine/result_tally.h"
+#include "tests/support/recording_platform.h"
 
 namespace drill::testing {
 

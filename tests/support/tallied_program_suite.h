@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "item_bank.h"
+#include "engine/item_bank.h"
 
 namespace drill::testing {
 

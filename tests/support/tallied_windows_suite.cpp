@@ -1,4 +1,4 @@
-#include "tallied_windows_suite.h"
+#include "tests/support/tallied_windows_suite.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "form_window.h"
-#include "program_windows.h"
-#include "window_testing.h"
+#include "tests/support/window_testing.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace drillwin::testing {
 

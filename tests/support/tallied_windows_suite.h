@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "item_bank.h"
-#include "program.h"
+#include "engine/item_bank.h"
+#include "windows/program.h"
 
 namespace drillwin::testing {
 

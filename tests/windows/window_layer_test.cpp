@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "form_window.h"
-#include "program_windows.h"
-#include "window_testing.h"
+#include "tests/support/window_testing.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace drillwin {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "drill_session.h"
-#include "fendrok.h"
-#include "recording_platform.h"
+#include "engine/drill_session.h"
+#include "programs/fendrok/fendrok.h"
+#include "tests/support/recording_platform.h"
 
 namespace fendrok {
 namespace {

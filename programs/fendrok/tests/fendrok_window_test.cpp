@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fendrok.h"
-#include "form_window.h"
-#include "program_windows.h"
-#include "window_testing.h"
+#include "programs/fendrok/fendrok.h"
+#include "tests/support/window_testing.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace fendrok {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "bank.h"
-#include "drill_session.h"
-#include "recording_platform.h"
-#include "tallied_program_suite.h"
+#include "engine/drill_session.h"
+#include "programs/gondila/bank.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/tallied_program_suite.h"
 
 namespace gondila {
 namespace {

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include "form_window.h"
-#include "gondila.h"
-#include "program_windows.h"
-#include "tallied_windows_suite.h"
-#include "window_testing.h"
+#include "programs/gondila/gondila.h"
+#include "tests/support/tallied_windows_suite.h"
+#include "tests/support/window_testing.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace gondila {
 namespace {

@@ -1,4 +1,4 @@
-#include "bank.h"
+#include "programs/luzema/bank.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 namespace luzema {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "bank.h"
-#include "comma_drill.h"
-#include "recording_platform.h"
+#include "engine/comma_drill.h"
+#include "programs/luzema/bank.h"
+#include "tests/support/recording_platform.h"
 
 namespace luzema {
 namespace {

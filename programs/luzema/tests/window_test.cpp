@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
-#include "luzema.h"
-#include "program_windows.h"
-#include "window_testing.h"
+#include "programs/luzema/luzema.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 namespace luzema {
 namespace {

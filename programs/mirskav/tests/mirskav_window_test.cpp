@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "mirskav.h"
-#include "program_windows.h"
-#include "tallied_windows_suite.h"
-#include "window_testing.h"
+#include "programs/mirskav/mirskav.h"
+#include "tests/support/tallied_windows_suite.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 namespace mirskav {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "drill_session.h"
-#include "recording_platform.h"
-#include "tavrel.h"
+#include "engine/drill_session.h"
+#include "programs/tavrel/tavrel.h"
+#include "tests/support/recording_platform.h"
 
 namespace tavrel {
 namespace {

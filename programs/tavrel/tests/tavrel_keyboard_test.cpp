@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
-#include "program_windows.h"
-#include "tavrel.h"
-#include "window_testing.h"
+#include "programs/tavrel/tavrel.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 namespace tavrel {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tavrel.h"
-#include "window_testing.h"
-#include "program_windows.h"
+#include "programs/tavrel/tavrel.h"
+#include "tests/support/window_testing.h"
+#include "windows/program_windows.h"
 
 namespace tavrel {
 namespace {

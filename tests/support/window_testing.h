@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "layout.h"
+#include "windows/layout.h"
 
 class QAbstractButton;
 class QWidget;

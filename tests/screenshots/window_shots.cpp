@@ -1,5 +1,5 @@
-// Saves pictures of a program's windows for review and for the README:
-//   window_shots PROGRAM FOLDER
+// Saves pictures of the programs' windows for review and for the README:
+//   window_shots FOLDER [PROGRAM ...]      (every program when none is named)
 // PROGRAM-start.png (as it opens), PROGRAM-round.png (after "Начало" and an answer), PROGRAM-rules.png
 // and, where the program has one, PROGRAM-result.png.
 
@@ -8,29 +8,18 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
+#include <vector>
 
-#include "fendrok.h"
-#include "program_windows.h"
-#include "gondila.h"
-#include "luzema.h"
-#include "mirskav.h"
-#include "tavrel.h"
+#include "tests/support/all_programs.h"
+#include "windows/program_windows.h"
 
 namespace {
 
 using drill::Control;
 using drill::Form;
-
-const std::map<std::string, const drillwin::ProgramDescription& (*)()> Programs = {
-    {"tavrel", &tavrel::Program},
-    {"gondila", &gondila::Program},
-    {"mirskav", &mirskav::Program},
-    {"luzema", &luzema::Program},
-    {"fendrok", &fendrok::Program},
-};
 
 bool Save(QWidget* window, const QString& path) {
     QApplication::processEvents();
@@ -42,21 +31,9 @@ bool Save(QWidget* window, const QString& path) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    drillwin::PrepareApplication();
-    const auto program = argc == 3 ? Programs.find(argv[1]) : Programs.end();
-    if (program == Programs.end()) {
-        std::fprintf(stderr, "usage: window_shots PROGRAM FOLDER\n");
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(folder);
-    const QString prefix = folder + QLatin1Char('/') + QString::fromStdString(program->first);
-
-    drillwin::ProgramWindows windows(program->second());
+bool SaveWindows(const drillwin::testing::NamedProgram& program, const QString& folder) {
+    const QString prefix = folder + QLatin1Char('/') + QString::fromLatin1(program.name.data(), program.name.size());
+    drillwin::ProgramWindows windows(program.program());
     windows.ShowMainWindow();
     bool saved = Save(windows.Window(Form::Form1), prefix + "-start.png");
     windows.Drill().Press(Control::Command2);
@@ -69,6 +46,27 @@ int main(int argc, char* argv[]) {
     if (windows.Button(Control::Command6)) {
         windows.Drill().Press(Control::Command6);
         saved &= Save(windows.Window(Form::Form3), prefix + "-result.png");
+    }
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    drillwin::PrepareApplication();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_shots FOLDER [PROGRAM ...]\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const std::vector<std::string> named(argv + 2, argv + argc);
+    bool saved = true;
+    for (const drillwin::testing::NamedProgram& program : drillwin::testing::AllPrograms()) {
+        if (named.empty() || std::find(named.begin(), named.end(), program.name) != named.end()) {
+            saved &= SaveWindows(program, folder);
+        }
     }
     return saved ? 0 : 1;
 }

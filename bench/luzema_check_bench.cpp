@@ -8,8 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "luzema.h"
-#include "program_windows.h"
+#include "programs/luzema/luzema.h"
+#include "windows/program_windows.h"
 
 namespace {
 

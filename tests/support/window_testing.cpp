@@ -1,4 +1,4 @@
-#include "window_testing.h"
+#include "tests/support/window_testing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form_window.h"
+#include "windows/form_window.h"
 
 namespace drillwin::testing {
 

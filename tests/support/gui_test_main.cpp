@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_windows.h"
+#include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));

@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "form_window.h"
-#include "program_windows.h"
-#include "window_testing.h"
+#include "tests/support/window_testing.h"
+#include "windows/form_window.h"
+#include "windows/program_windows.h"
 
 namespace drillwin::testing {
 

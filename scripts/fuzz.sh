@@ -28,7 +28,7 @@ fi
 
 mkdir -p build-fuzz/corpus build-fuzz/findings
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -Iengine -Itests/support -Itests/model -Iprograms/luzema \
+  -I. \
   engine/comma_drill.cpp engine/drill_session.cpp engine/platform.cpp engine/question_order.cpp \
   engine/result_tally.cpp tests/support/recording_platform.cpp tests/model/reference_model.cpp \
   tests/model/sequences.cpp tests/model/engine_runner.cpp tests/model/program_facts.cpp \

@@ -1,0 +1,5 @@
+// Never compiled: the portability check must find each of these lines.
+#include <unistd.h>
+#include <sys/stat.h>
+#include <QString>
+static long Pages() { return sysconf(_SC_PHYS_PAGES); }

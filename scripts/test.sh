@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite: scripts/test.sh
-# Then builds and runs the suite a second time with AddressSanitizer and UndefinedBehaviorSanitizer
-# (leak checking included) in build-sanitize; DRILL_SKIP_SANITIZE=1 leaves that pass out.
+# Installs what is missing, builds everything with gcc and runs the whole test suite: scripts/test.sh
+# Then builds the suite a second time with clang, warnings as errors, under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak checking included) in build-sanitize, and runs it there:
+# DRILL_SKIP_SANITIZE=1 leaves that pass out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +20,8 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitize/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRILL_SANITIZE=ON -DDRILL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DDRILL_SANITIZE=ON -DDRILL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build-sanitize
 QT_QPA_PLATFORM=offscreen DRILL_MODEL_SEQUENCES=2000 DRILL_MODEL_WINDOW_SEQUENCES=30 \
   ctest --test-dir build-sanitize --output-on-failure -j2

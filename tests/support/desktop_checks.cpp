@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/controls.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
@@ -97,6 +98,20 @@ TEST_F(DesktopChecks, TabVisitsTheButtonsAndTextBoxInTheTablesOrder) {
     std::vector<std::string> expected;
     for (const ControlRow* row : focusable) expected.emplace_back(drill::ControlName(row->name));
     EXPECT_EQ(FocusWalk(Main()), expected);
+}
+
+TEST_F(DesktopChecks, ExitEndsTheProgramWithEveryWindow) {
+    OpenEveryWindow();
+    for (const FormLayout& layout : TestedProgram().forms) ASSERT_NE(windows.Window(layout.form), nullptr);
+    Press(drill::ExitButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(windows.Ended());
+    EXPECT_FALSE(Main()->isVisible());
+    for (const FormLayout& layout : TestedProgram().forms) {
+        if (layout.form != Form::Form1) {
+            EXPECT_EQ(windows.Window(layout.form), nullptr);
+        }
+    }
 }
 
 class KeyPress : public DesktopChecks, public ::testing::WithParamInterface<Qt::Key> {};

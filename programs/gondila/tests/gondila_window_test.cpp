@@ -98,15 +98,5 @@ TEST_F(GondilaWindows, RulesComeBackAfterTheWindowIsClosedAndReopened) {
     EXPECT_TRUE(RulesWindow() == ExpectedRules(*windows.Window(Form::Form2)));
 }
 
-TEST_F(GondilaWindows, ExitEndsTheProgramWithEveryWindow) {
-    Press(Control::Command1);
-    Press(Control::Command6);
-    Press(Control::Command7);
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_EQ(windows.Window(Form::Form3), nullptr);
-}
-
 }  // namespace
 }  // namespace gondila

@@ -386,15 +386,5 @@ TEST_F(LuzemaWindows, ANoBreakSpaceInPlaceOfABlankIsAnError) {
     EXPECT_EQ(Text(Control::Label8), typed);
 }
 
-TEST_F(LuzemaWindows, ExitEndsTheProgramWithEveryWindow) {
-    Press(Control::Command1);
-    ASSERT_NE(windows.Window(Form::Form2), nullptr);
-    Press(Control::Command7);
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_FALSE(windows.Window(Form::Form1)->isVisible());
-}
-
 }  // namespace
 }  // namespace luzema

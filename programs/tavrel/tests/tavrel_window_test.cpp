@@ -113,16 +113,6 @@ TEST_F(TavrelWindows, LabelsShowMarkupLiterally) {
     EXPECT_EQ(windows.Label(Form::Form1, Control::Label1)->textFormat(), Qt::PlainText);
 }
 
-TEST_F(TavrelWindows, ExitEndsTheProgramWithEveryWindow) {
-    Press(Control::Command1);
-    ASSERT_NE(windows.Window(Form::Form2), nullptr);
-    Press(Control::Command7);
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_FALSE(windows.Window(Form::Form1)->isVisible());
-}
-
 TEST_F(TavrelWindows, ClosingTheMainWindowEndsTheProgram) {
     Press(Control::Command1);
     windows.Window(Form::Form1)->close();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/comma_pass.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/transition_table.h"
 
@@ -12,9 +13,12 @@ namespace drill {
 namespace {
 
 using testing::CaseName;
+using testing::CommaEndLine;
+using testing::CommaPass;
+using testing::CommaRulesWarningLine;
+using testing::ConfirmWarningLine;
 using testing::Log;
-using testing::RecordingPlatform;
-using testing::Utf16;
+using testing::RestoreWarningLine;
 
 constexpr SentenceItem Rows[] = {
     {1, u"Лодка плывущая по реке качнулась.", u"Лодка, плывущая по реке, качнулась."},
@@ -22,20 +26,9 @@ constexpr SentenceItem Rows[] = {
 };
 constexpr SentenceBank Bank(Rows);
 
-const std::string RulesWarningLine = "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
-const std::string RestoreWarningLine = "message 48 [Luzema] Повтор возможен до проверки.";
-const std::string ConfirmWarningLine = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
-const std::string EndLine = "message 64 [Luzema] Опрос окончен.";
-
-struct Pass {
-    RecordingPlatform platform;
-    CommaDrill drill{Bank, u"Luzema", platform};
-
-    // Sentence 2 first, then sentence 1.
-    Pass() { platform.ScriptOrder({2, 1}, 2); }
-    void Start() { drill.StartRound(); }
-    void Type(std::string_view text) { platform.text1 = Utf16(text); }
-    void Press(Control button) { drill.Press(button); }
+// Sentence 2 first, then sentence 1.
+struct Pass : CommaPass {
+    Pass() : CommaPass(Bank, {2, 1}) {}
 };
 
 enum class State { NotStarted, Unanswered, Edited, Answered, Finished };
@@ -82,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
         Transition{"Unanswered_Next", State::Unanswered, Control::Command5,
                    {"Label8 = ", "Label1 = ", "Label5 = 1", ShownSentence1, "Label7 = 2"}, 2, 0, 1},
-        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {RulesWarningLine}, 1, 0, 0},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
 
         Transition{"Edited_Next", State::Edited, Control::Command5, {ConfirmWarningLine}, 1, 0, 0},
         Transition{"Edited_Restore", State::Edited, Control::Command3, {ShownSentence2}, 1, 0, 0},
@@ -96,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"Finished_Start", State::Finished, Control::Command2, {}, 3, 0, 2},
         Transition{"Finished_Restore", State::Finished, Control::Command3, {ShownSentence1}, 3, 0, 2},
         Transition{"Finished_Check", State::Finished, Control::Command4, {}, 3, 0, 2},
-        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", "Label1 = ", EndLine}, 4, 0, 2},
+        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", "Label1 = ", CommaEndLine}, 4, 0, 2},
         Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 3, 0, 2},
         Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 3, 0, 2}),
     CaseName());
@@ -191,7 +184,7 @@ TEST(CommaDrill, EndKeepsTheLastSentenceAndNumber) {
     pass.Press(Control::Command4);
     pass.Press(Control::Command5);
     pass.Press(Control::Command5);
-    EXPECT_EQ(pass.platform.Messages(), Log{EndLine});
+    EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
     EXPECT_EQ(pass.platform.Caption(Control::Label7), "2");
     EXPECT_EQ(testing::Utf8(pass.platform.text1), "Лодка плывущая по реке качнулась.");
     EXPECT_EQ(pass.drill.ErrorCount(), 1);

@@ -7,6 +7,7 @@
 
 #include "engine/comma_drill.h"
 #include "programs/luzema/bank.h"
+#include "tests/support/comma_pass.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/transition_table.h"
 
@@ -16,8 +17,12 @@ namespace {
 using drill::Control;
 using drill::Text;
 using drill::testing::CaseName;
+using drill::testing::CommaEndLine;
+using drill::testing::CommaRulesWarningLine;
+using drill::testing::ConfirmWarningLine;
 using drill::testing::Log;
 using drill::testing::RecordingPlatform;
+using drill::testing::RestoreWarningLine;
 using drill::testing::Utf8;
 
 // Row 1 (the longest, with ё) first, row 4 last.
@@ -26,21 +31,8 @@ const std::vector<int> ScriptedOrder = {1, 7, 3, 8, 6, 9, 2, 5, 4};
 std::string Shown(int number) { return Utf8(Bank().Row(number).ShownText); }
 std::string Expected(int number) { return Utf8(Bank().Row(number).ExpectedText); }
 
-const std::string RulesWarningLine = "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
-const std::string RestoreWarningLine = "message 48 [Luzema] Повтор возможен до проверки.";
-const std::string ConfirmWarningLine = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
-const std::string EndLine = "message 64 [Luzema] Опрос окончен.";
-
-struct Pass {
-    RecordingPlatform platform;
-    drill::CommaDrill drill{Bank(), u"Luzema", platform};
-
-    explicit Pass(const std::vector<int>& order = ScriptedOrder) { platform.ScriptOrder(order, 9); }
-    void Type(const Text& text) { platform.text1 = text; }
-    void Type(std::string_view text) { platform.text1 = drill::testing::Utf16(text); }
-    void Press(Control button) { drill.Press(button); }
-    // The sentence on show, as the bank has it.
-    const drill::SentenceItem& Row() const { return Bank().Row(drill.Order().Slot(drill.Position())); }
+struct Pass : drill::testing::CommaPass {
+    explicit Pass(const std::vector<int>& order = ScriptedOrder) : CommaPass(Bank(), order) {}
 };
 
 // Finished: nine skipped sentences, so the box still holds the last sentence as shown.
@@ -54,7 +46,7 @@ void Bring(Pass& pass, State state) {
     switch (state) {
         case State::Edited: pass.Type("Лодка, управляемая"); break;
         case State::AnsweredRight:
-            pass.Type(Text(pass.Row().ExpectedText));
+            pass.Type(pass.Row().ExpectedText);
             pass.Press(Control::Command4);
             break;
         case State::AnsweredWrong: pass.Press(Control::Command4); break;
@@ -63,7 +55,7 @@ void Bring(Pass& pass, State state) {
             break;
         case State::FinishedRight:
             for (int k = 0; k < 9; ++k) {
-                pass.Type(Text(pass.Row().ExpectedText));
+                pass.Type(pass.Row().ExpectedText);
                 pass.Press(Control::Command4);
                 pass.Press(Control::Command5);
             }
@@ -89,7 +81,7 @@ const std::string ShownSecond = "Text1 := " + Shown(7);
 const std::string ShownLast = "Text1 := " + Shown(4);
 const Log MoveOnCounting = {"Label8 = ", "Label1 = ", "Label5 = 1", ShownSecond, "Label7 = 2"};
 const Log MoveOn = {"Label8 = ", "Label1 = ", ShownSecond, "Label7 = 2"};
-const Log EndAgain = {"Label8 = ", "Label1 = ", EndLine};
+const Log EndAgain = {"Label8 = ", "Label1 = ", CommaEndLine};
 
 // The error counts are whole counts: AnsweredWrong brings one error with it, Finished nine.
 INSTANTIATE_TEST_SUITE_P(
@@ -102,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"NotStarted_Next", State::NotStarted, Control::Command5, {}, 0, 0, 0},
         Transition{"NotStarted_Exit", State::NotStarted, Control::Command7, {"end"}, 0, 0, 0},
 
-        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {RulesWarningLine}, 1, 0, 0},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
         Transition{"Unanswered_Start", State::Unanswered, Control::Command2, {}, 1, 0, 0},
         Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {ShownFirst}, 1, 0, 0},
         Transition{"Unanswered_Check", State::Unanswered, Control::Command4,
@@ -110,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"Unanswered_Next", State::Unanswered, Control::Command5, MoveOnCounting, 2, 0, 1},
         Transition{"Unanswered_Exit", State::Unanswered, Control::Command7, {"end"}, 1, 0, 0},
 
-        Transition{"Edited_Rules", State::Edited, Control::Command1, {RulesWarningLine}, 1, 0, 0},
+        Transition{"Edited_Rules", State::Edited, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
         Transition{"Edited_Start", State::Edited, Control::Command2, {}, 1, 0, 0},
         Transition{"Edited_Restore", State::Edited, Control::Command3, {ShownFirst}, 1, 0, 0},
         Transition{"Edited_Check", State::Edited, Control::Command4,
@@ -206,7 +198,7 @@ TEST(RealBank, AWholeRightPassCountsNoErrorAndNumbersTheSentences) {
         EXPECT_EQ(pass.platform.Caption(Control::Label1), "Правильно");
         pass.Press(Control::Command5);
     }
-    EXPECT_EQ(pass.platform.Messages(), Log{EndLine});
+    EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
     EXPECT_EQ(pass.drill.ErrorCount(), 0);
     EXPECT_EQ(pass.platform.Caption(Control::Label5), "");
     EXPECT_EQ(pass.platform.Caption(Control::Label7), "9");
@@ -226,7 +218,7 @@ TEST(RealBank, NineMissedSentencesEndWithNineErrors) {
             pass.Press(Control::Command5);
             EXPECT_EQ(pass.platform.Caption(Control::Label5), std::to_string(place));
         }
-        EXPECT_EQ(pass.platform.Messages(), Log{EndLine});
+        EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
         EXPECT_EQ(pass.drill.ErrorCount(), 9);
 
         // Every further press says the pass is over again (or, when the box holds the pupil's
@@ -235,7 +227,7 @@ TEST(RealBank, NineMissedSentencesEndWithNineErrors) {
         pass.Press(Control::Command5);
         pass.Press(Control::Command5);
         pass.Press(Control::Command2);
-        const std::string further = miss == Miss::WrongThenCorrected ? ConfirmWarningLine : EndLine;
+        const std::string further = miss == Miss::WrongThenCorrected ? ConfirmWarningLine : CommaEndLine;
         EXPECT_EQ(pass.platform.Messages(), (Log{further, further}));
         EXPECT_EQ(pass.platform.Caption(Control::Label5), "9");
         EXPECT_EQ(pass.platform.Caption(Control::Label7), "9");

@@ -11,11 +11,13 @@ set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
 #   SOURCES ...        the program's tables and code (library NAME_program)
 #   ASSETS ...         pictures and icons under assets/, compiled in as resources ":/NAME/..."
 #   TESTS ...          tests on the recording platform
-#   WINDOW_TESTS ...)  tests of the real windows on the offscreen platform
+#   WINDOW_TESTS ...   tests of the real windows on the offscreen platform
+#   RESULT_WINDOW)     the drill tallies its results: both test executables also take the checks shared
+#                      by the drills with a result window, which the program's tests instantiate
 # Builds the library, the program NAME (a thin main.cpp) and its tests, and installs the program
 # with its desktop entry, icon (assets/icon.svg) and AppStream metainfo.
 function(drill_add_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "RESULT_WINDOW" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_link_libraries(${name}_program PUBLIC drill_windows)
@@ -30,12 +32,18 @@ function(drill_add_program name)
       add_executable(${name}_tests ${ARG_TESTS})
       target_link_libraries(${name}_tests PRIVATE ${name}_program drill_test_support GTest::gtest_main)
       gtest_discover_tests(${name}_tests DISCOVERY_TIMEOUT 60)
+      if(ARG_RESULT_WINDOW)
+        target_link_libraries(${name}_tests PRIVATE drill_tallied_program_suite)
+      endif()
     endif()
     if(ARG_WINDOW_TESTS)
       add_executable(${name}_window_tests ${ARG_WINDOW_TESTS})
       target_link_libraries(${name}_window_tests PRIVATE ${name}_program drill_gui_test_main)
       gtest_discover_tests(${name}_window_tests DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+      if(ARG_RESULT_WINDOW)
+        target_link_libraries(${name}_window_tests PRIVATE drill_tallied_windows_suite)
+      endif()
     endif()
     drill_add_desktop_checks(${name})
   endif()

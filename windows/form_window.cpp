@@ -23,13 +23,11 @@
 #include <cstdlib>
 #include <memory>
 
+#include "windows/text.h"
+
 namespace drillwin {
 
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
 
 void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor fore) {
     QPalette palette = widget->palette();
@@ -174,7 +172,7 @@ FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
     static const bool accessibleWindows = (QAccessible::installFactory(&FormAccessible), true);
     Q_UNUSED(accessibleWindows);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(FromUtf16(layout.caption));
+    setWindowTitle(ToQString(layout.caption));
     if (!layout.icon.empty()) setWindowIcon(WindowIcon(layout.icon));
     if (layout.fixedFrame) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -192,7 +190,7 @@ FormWindow::FormWindow(const FormLayout& layout) : layout_(layout) {
 }
 
 QWidget* FormWindow::Build(const ControlRow& row) {
-    const QString caption = FromUtf16(row.caption);
+    const QString caption = ToQString(row.caption);
     const QFont font = MakeFont(row.font, layout_.font);
     const QColor fore = MakeColour(row.fore, Qt::black);
     QWidget* widget = nullptr;
@@ -254,8 +252,8 @@ void FormWindow::NameValueLabels() {
         if (value.kind != Kind::Label || !value.caption.empty()) continue;
         for (const ControlRow& heading : layout_.controls) {
             if (!IsHeadingOf(heading, value)) continue;
-            headings_[value.name] = FromUtf16(heading.caption);
-            Control(value.name)->setAccessibleName(FromUtf16(heading.caption));
+            headings_[value.name] = ToQString(heading.caption);
+            Control(value.name)->setAccessibleName(ToQString(heading.caption));
             break;
         }
     }

@@ -9,6 +9,7 @@
 
 #include "engine/controls.h"
 #include "windows/form_window.h"
+#include "windows/text.h"
 
 namespace drillwin {
 
@@ -18,10 +19,6 @@ using drill::RulesWindow;
 using drill::SentenceBox;
 
 namespace {
-
-QString ToQString(drill::TextView text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
 
 std::size_t Index(Form form) { return static_cast<std::size_t>(form); }
 
@@ -104,7 +101,7 @@ drill::Text ProgramWindows::GetText(Control) {
     // blanks); only the block breaks that Enter makes read back as the line breaks they are.
     QString text = box->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return drill::Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    return ToText(text);
 }
 
 void ProgramWindows::SetText(Control, drill::TextView text) {

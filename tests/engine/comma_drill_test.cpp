@@ -5,35 +5,30 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/comma_pass.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/transition_table.h"
 
 namespace drill {
 namespace {
 
-using testing::RecordingPlatform;
-using testing::Utf16;
-using Log = std::vector<std::string>;
+using testing::CaseName;
+using testing::CommaEndLine;
+using testing::CommaPass;
+using testing::CommaRulesWarningLine;
+using testing::ConfirmWarningLine;
+using testing::Log;
+using testing::RestoreWarningLine;
 
-constexpr SentenceItem kRows[] = {
+constexpr SentenceItem Rows[] = {
     {1, u"Лодка плывущая по реке качнулась.", u"Лодка, плывущая по реке, качнулась."},
     {2, u"Внимание лося привлёк звук послышавшийся сверху.", u"Внимание лося привлёк звук, послышавшийся сверху."},
 };
-constexpr SentenceBank kBank(kRows);
+constexpr SentenceBank Bank(Rows);
 
-const std::string kRulesWarning = "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
-const std::string kRestoreWarning = "message 48 [Luzema] Повтор возможен до проверки.";
-const std::string kConfirmWarning = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
-const std::string kEnd = "message 64 [Luzema] Опрос окончен.";
-
-struct Pass {
-    RecordingPlatform platform;
-    CommaDrill drill{kBank, u"Luzema", platform};
-
-    // Sentence 2 first, then sentence 1.
-    Pass() { platform.ScriptOrder({2, 1}, 2); }
-    void Start() { drill.StartRound(); }
-    void Type(std::string_view text) { platform.text1 = Utf16(text); }
-    void Press(Control button) { drill.Press(button); }
+// Sentence 2 first, then sentence 1.
+struct Pass : CommaPass {
+    Pass() : CommaPass(Bank, {2, 1}) {}
 };
 
 enum class State { NotStarted, Unanswered, Edited, Answered, Finished };
@@ -50,38 +45,23 @@ void Bring(Pass& pass, State state) {
     pass.platform.TakeLog();
 }
 
-struct Transition {
-    const char* name;
-    State state;
-    Control button;
-    Log expectedLog;
-    int position;
-    int answerCount;
-    int errorCount;
-};
-
-void PrintTo(const Transition& t, std::ostream* out) { *out << t.name; }
+using Transition = testing::Transition<State>;
 
 class CommaTransitions : public ::testing::TestWithParam<Transition> {};
 
 TEST_P(CommaTransitions, WritesExactlyWhatTheStateCallsFor) {
-    const Transition& t = GetParam();
     Pass pass;
-    Bring(pass, t.state);
-    pass.Press(t.button);
-    EXPECT_EQ(pass.platform.log, t.expectedLog);
-    EXPECT_EQ(pass.drill.Position(), t.position);
-    EXPECT_EQ(pass.drill.AnswerCount(), t.answerCount);
-    EXPECT_EQ(pass.drill.ErrorCount(), t.errorCount);
+    Bring(pass, GetParam().state);
+    testing::ExpectTransition(pass.platform, pass.drill, GetParam());
 }
 
-const std::string kShown2 = "Text1 := Внимание лося привлёк звук послышавшийся сверху.";
-const std::string kShown1 = "Text1 := Лодка плывущая по реке качнулась.";
+const std::string ShownSentence2 = "Text1 := Внимание лося привлёк звук послышавшийся сверху.";
+const std::string ShownSentence1 = "Text1 := Лодка плывущая по реке качнулась.";
 
 INSTANTIATE_TEST_SUITE_P(
     EveryStateAndButton, CommaTransitions,
     ::testing::Values(
-        Transition{"NotStarted_Start", State::NotStarted, Control::Command2, {"reseed", kShown2, "Label7 = 1"}, 1, 0, 0},
+        Transition{"NotStarted_Start", State::NotStarted, Control::Command2, {"reseed", ShownSentence2, "Label7 = 1"}, 1, 0, 0},
         Transition{"NotStarted_Restore", State::NotStarted, Control::Command3, {"Text1 := "}, 0, 0, 0},
         Transition{"NotStarted_Check", State::NotStarted, Control::Command4, {}, 0, 0, 0},
         Transition{"NotStarted_Next", State::NotStarted, Control::Command5, {}, 0, 0, 0},
@@ -89,30 +69,30 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"NotStarted_Exit", State::NotStarted, Control::Command7, {"end"}, 0, 0, 0},
 
         Transition{"Unanswered_Start", State::Unanswered, Control::Command2, {}, 1, 0, 0},
-        Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {kShown2}, 1, 0, 0},
+        Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {ShownSentence2}, 1, 0, 0},
         Transition{"Unanswered_Check", State::Unanswered, Control::Command4,
                    {"Label8 = Внимание лося привлёк звук послышавшийся сверху.", "Label5 = 1",
                     "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
         Transition{"Unanswered_Next", State::Unanswered, Control::Command5,
-                   {"Label8 = ", "Label1 = ", "Label5 = 1", kShown1, "Label7 = 2"}, 2, 0, 1},
-        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {kRulesWarning}, 1, 0, 0},
+                   {"Label8 = ", "Label1 = ", "Label5 = 1", ShownSentence1, "Label7 = 2"}, 2, 0, 1},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
 
-        Transition{"Edited_Next", State::Edited, Control::Command5, {kConfirmWarning}, 1, 0, 0},
-        Transition{"Edited_Restore", State::Edited, Control::Command3, {kShown2}, 1, 0, 0},
+        Transition{"Edited_Next", State::Edited, Control::Command5, {ConfirmWarningLine}, 1, 0, 0},
+        Transition{"Edited_Restore", State::Edited, Control::Command3, {ShownSentence2}, 1, 0, 0},
 
-        Transition{"Answered_Restore", State::Answered, Control::Command3, {kRestoreWarning}, 1, 1, 1},
+        Transition{"Answered_Restore", State::Answered, Control::Command3, {RestoreWarningLine}, 1, 1, 1},
         Transition{"Answered_Check", State::Answered, Control::Command4, {"Text1 := "}, 1, 2, 1},
         Transition{"Answered_Next", State::Answered, Control::Command5,
-                   {"Label8 = ", "Label1 = ", kShown1, "Label7 = 2"}, 2, 0, 1},
+                   {"Label8 = ", "Label1 = ", ShownSentence1, "Label7 = 2"}, 2, 0, 1},
         Transition{"Answered_Rules", State::Answered, Control::Command1, {"show Form2"}, 1, 1, 1},
 
         Transition{"Finished_Start", State::Finished, Control::Command2, {}, 3, 0, 2},
-        Transition{"Finished_Restore", State::Finished, Control::Command3, {kShown1}, 3, 0, 2},
+        Transition{"Finished_Restore", State::Finished, Control::Command3, {ShownSentence1}, 3, 0, 2},
         Transition{"Finished_Check", State::Finished, Control::Command4, {}, 3, 0, 2},
-        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", "Label1 = ", kEnd}, 4, 0, 2},
+        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", "Label1 = ", CommaEndLine}, 4, 0, 2},
         Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 3, 0, 2},
         Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 3, 0, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(CommaDrill, OnlyTheExactSentencePasses) {
     struct Case {
@@ -193,7 +173,7 @@ TEST(CommaDrill, EditedTextAfterTheEndStillWarns) {
     Bring(pass, State::Finished);
     pass.Type("что-то");
     pass.Press(Control::Command5);
-    EXPECT_EQ(pass.platform.log, Log{kConfirmWarning});
+    EXPECT_EQ(pass.platform.log, Log{ConfirmWarningLine});
     EXPECT_EQ(pass.drill.Position(), 3);
 }
 
@@ -204,7 +184,7 @@ TEST(CommaDrill, EndKeepsTheLastSentenceAndNumber) {
     pass.Press(Control::Command4);
     pass.Press(Control::Command5);
     pass.Press(Control::Command5);
-    EXPECT_EQ(pass.platform.Messages(), Log{kEnd});
+    EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
     EXPECT_EQ(pass.platform.Caption(Control::Label7), "2");
     EXPECT_EQ(testing::Utf8(pass.platform.text1), "Лодка плывущая по реке качнулась.");
     EXPECT_EQ(pass.drill.ErrorCount(), 1);

@@ -8,22 +8,26 @@
 #include <vector>
 
 #include "tests/support/recording_platform.h"
+#include "tests/support/session_round.h"
+#include "tests/support/transition_table.h"
 
 namespace drill {
 namespace {
 
+using testing::CaseName;
+using testing::Log;
 using testing::RecordingPlatform;
+using testing::SessionRound;
 using testing::Utf8;
-using Log = std::vector<std::string>;
 
-constexpr DrillItem kRows[] = {
+constexpr DrillItem Rows[] = {
     {1, u"пр_помнить", u"и", u"припомнить"},
     {2, u" пр_рвать", u"е", u"прервать"},
     {3, u" пр_творить (дверь)", u"и", u"притворить (дверь)"},
 };
 
-constexpr DrillProfile kProfile{
-    .Bank = ItemBank(kRows),
+constexpr DrillProfile Profile{
+    .Bank = ItemBank(Rows),
     .FirstOption = u"е",
     .SecondOption = u"и",
     .MessageTitle = u"Tavrel",
@@ -32,20 +36,12 @@ constexpr DrillProfile kProfile{
     .EndIcon = MessageStyle::Information,
 };
 
-const std::string kWarning = "message 48 [Tavrel] Вначале дайте ответ, затем можете повторить правило.";
-const std::string kEnd = "message 64 [Tavrel] Опрос окончен.";
+const std::string WarningLine = "message 48 [Tavrel] Вначале дайте ответ, затем можете повторить правило.";
+const std::string EndLine = "message 64 [Tavrel] Опрос окончен.";
 
-struct Round {
-    RecordingPlatform platform;
-    DrillSession session{kProfile, platform};
-
-    // The round shows items 2, 3, 1.
-    Round() { platform.ScriptOrder({2, 3, 1}, 3); }
-    void Start() { session.StartRound(); }
-    void Press(Control button) { session.Press(button); }
-    void Press(std::initializer_list<Control> buttons) {
-        for (const Control button : buttons) session.Press(button);
-    }
+// The round shows items 2, 3, 1.
+struct Round : SessionRound {
+    Round() : SessionRound(Profile, {2, 3, 1}) {}
 };
 
 enum class State { NotStarted, Unanswered, Answered, Finished };
@@ -58,29 +54,14 @@ void Bring(Round& round, State state) {
     round.platform.TakeLog();
 }
 
-struct Transition {
-    const char* name;
-    State state;
-    Control button;
-    Log expectedLog;
-    int position;
-    int answerCount;
-    int errorCount;
-};
-
-void PrintTo(const Transition& t, std::ostream* out) { *out << t.name; }
+using Transition = testing::Transition<State>;
 
 class SessionTransitions : public ::testing::TestWithParam<Transition> {};
 
 TEST_P(SessionTransitions, WritesExactlyWhatTheStateCallsFor) {
-    const Transition& t = GetParam();
     Round round;
-    Bring(round, t.state);
-    round.Press(t.button);
-    EXPECT_EQ(round.platform.log, t.expectedLog);
-    EXPECT_EQ(round.session.Position(), t.position);
-    EXPECT_EQ(round.session.AnswerCount(), t.answerCount);
-    EXPECT_EQ(round.session.ErrorCount(), t.errorCount);
+    Bring(round, GetParam().state);
+    testing::ExpectTransition(round.platform, round.session, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Label8 = Была ошибка", "Label5 = 1", "Label1 = прервать"}, 1, 1, 1},
         Transition{"Unanswered_Next", State::Unanswered, Control::Command5,
                    {"Label8 = ", "Label5 = 1", "Label1 =  пр_творить (дверь)", "Label7 = 2"}, 2, 0, 1},
-        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {kWarning}, 1, 0, 0},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {WarningLine}, 1, 0, 0},
         Transition{"Unanswered_Exit", State::Unanswered, Control::Command7, {"end"}, 1, 0, 0},
 
         Transition{"Answered_Start", State::Answered, Control::Command2, {}, 1, 1, 0},
@@ -115,14 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"Finished_Start", State::Finished, Control::Command2, {}, 4, 0, 3},
         Transition{"Finished_Answer", State::Finished, Control::Command3, {"Label1 = припомнить"}, 4, 0, 3},
         Transition{"Finished_OtherAnswer", State::Finished, Control::Command4, {"Label1 = припомнить"}, 4, 0, 3},
-        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", kEnd}, 5, 0, 3},
+        Transition{"Finished_Next", State::Finished, Control::Command5, {"Label8 = ", EndLine}, 5, 0, 3},
         Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 4, 0, 3},
         Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 4, 0, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(DrillSession, StartsEmptyAndNotStarted) {
     RecordingPlatform platform;
-    const DrillSession session(kProfile, platform);
+    const DrillSession session(Profile, platform);
     EXPECT_EQ(session.Position(), 0);
     EXPECT_EQ(session.AnswerCount(), 0);
     EXPECT_EQ(session.ErrorCount(), 0);
@@ -186,7 +167,7 @@ TEST(DrillSession, RoundOfRightAnswersNeverWritesTheErrorCount) {
     }
     for (const std::string& line : round.platform.log) EXPECT_FALSE(line.starts_with("Label5")) << line;
     EXPECT_EQ(round.session.ErrorCount(), 0);
-    EXPECT_EQ(round.platform.Messages(), Log{kEnd});
+    EXPECT_EQ(round.platform.Messages(), Log{EndLine});
 }
 
 TEST(DrillSession, RoundOfSkipsEndsWithOneErrorPerItem) {
@@ -208,7 +189,7 @@ TEST(DrillSession, EndKeepsTheLastItemAndRepeatsTheMessage) {
     EXPECT_EQ(round.platform.Caption(Control::Label1), "припомнить");
     round.Press({Control::Command5, Control::Command5});
     EXPECT_EQ(round.session.Position(), 6);
-    EXPECT_EQ(round.platform.Messages(), (Log{kEnd, kEnd, kEnd}));
+    EXPECT_EQ(round.platform.Messages(), (Log{EndLine, EndLine, EndLine}));
     EXPECT_EQ(round.platform.Caption(Control::Label7), "3");
     EXPECT_EQ(round.session.ErrorCount(), 1);
 }
@@ -216,7 +197,7 @@ TEST(DrillSession, EndKeepsTheLastItemAndRepeatsTheMessage) {
 TEST(DrillSession, EveryItemIsShownOnceWithItsLeadingBlank) {
     for (int run = 0; run < 50; ++run) {
         RecordingPlatform platform;
-        DrillSession session(kProfile, platform);
+        DrillSession session(Profile, platform);
         session.StartRound();
         std::multiset<std::string> prompts;
         for (int step = 0; step < 3; ++step) {
@@ -243,16 +224,16 @@ TEST(DrillSession, RulesAllowedAnswersWithoutOpeningAnything) {
     round.Start();
     round.platform.TakeLog();
     EXPECT_FALSE(round.session.RulesAllowed());
-    EXPECT_EQ(round.platform.log, Log{kWarning});
+    EXPECT_EQ(round.platform.log, Log{WarningLine});
     round.Press(Control::Command4);
     EXPECT_TRUE(round.session.RulesAllowed());
 }
 
-constexpr RuleLine kLines[] = {{100, 100, u"1) Первая строка."}, {400, 400, u"вторая"}};
+constexpr RuleLine TwoRuleLines[] = {{100, 100, u"1) Первая строка."}, {400, 400, u"вторая"}};
 
 TEST(DrillSession, RuleLinesAreWrittenAtEveryAllowedPress) {
-    DrillProfile profile = kProfile;
-    profile.RuleLines = kLines;
+    DrillProfile profile = Profile;
+    profile.RuleLines = TwoRuleLines;
     RecordingPlatform platform;
     DrillSession session(profile, platform);
     session.Press(Control::Command1);
@@ -267,7 +248,7 @@ TEST(DrillSession, RuleLinesAreWrittenAtEveryAllowedPress) {
     session.StartRound();
     platform.TakeLog();
     session.Press(Control::Command1);
-    EXPECT_EQ(platform.log, Log{kWarning});
+    EXPECT_EQ(platform.log, Log{WarningLine});
 }
 
 TEST(DrillSession, PlainProfileShowsNoResult) {

@@ -11,6 +11,7 @@
 #include "tests/support/recording_platform.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
+#include "windows/text.h"
 
 namespace model {
 
@@ -58,14 +59,6 @@ public:
         windows->EndProgram();
     }
 };
-
-QString ToQString(const Text& text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-Text FromQString(const QString& text) {
-    return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
 
 const char* Name(Form form) {
     return form == Form::Form1 ? "the main window" : form == Form::Form2 ? "the rules window" : "the result window";
@@ -136,7 +129,7 @@ std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windo
         }
         for (const auto& [name, text] : expected) {
             const QLabel* label = windows.Label(form, name);
-            const Text shown = label ? FromQString(label->text()) : u"(no such label)";
+            const Text shown = label ? drillwin::ToText(label->text()) : u"(no such label)";
             if (shown != text) {
                 out << (form == Form::Form1 ? "" : std::string(drill::testing::FormName(form)) + ".") << drill::ControlName(name)
                     << " shows «" << Utf8(shown) << "», expected «" << Utf8(text) << "»; ";
@@ -176,7 +169,7 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
                 Text text = EditText(model, step.Edit, step.Variant);
                 QPlainTextEdit* box = windows.TextBox();
                 box->selectAll();
-                box->insertPlainText(ToQString(text));
+                box->insertPlainText(drillwin::ToQString(text));
                 model.Edit(std::move(text));
                 break;
             }

@@ -18,9 +18,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/controls.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
+#include "windows/text.h"
 
 namespace drillwin::testing {
 
@@ -36,8 +38,6 @@ QString Name(Control control) {
     const std::string_view name = drill::ControlName(control);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
-QString FromUtf16(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 // WCAG contrast ratio of two colours (1 to 21).
 double Contrast(const QColor& a, const QColor& b) {
@@ -66,10 +66,8 @@ double ExpectedRatio() {
     return valid ? factor : 1.0;
 }
 
-class DesktopChecks : public ::testing::Test {
+class DesktopChecks : public StartedProgramTest<&TestedProgram> {
 protected:
-    DesktopChecks() { windows.ShowMainWindow(); }
-
     // Opens every secondary window of the program through the platform operation the drill uses.
     void OpenEveryWindow() {
         for (const FormLayout& layout : TestedProgram().forms) {
@@ -80,9 +78,6 @@ protected:
         QWidget* window = windows.Window(layout.form);
         return window ? window->findChild<QWidget*>(Name(row.name)) : nullptr;
     }
-    QWidget* Main() { return windows.Window(Form::Form1); }
-
-    ProgramWindows windows{TestedProgram()};
 };
 
 TEST_F(DesktopChecks, EveryWindowKeepsItsLayout) {
@@ -105,6 +100,20 @@ TEST_F(DesktopChecks, TabVisitsTheButtonsAndTextBoxInTheTablesOrder) {
     EXPECT_EQ(FocusWalk(Main()), expected);
 }
 
+TEST_F(DesktopChecks, ExitEndsTheProgramWithEveryWindow) {
+    OpenEveryWindow();
+    for (const FormLayout& layout : TestedProgram().forms) ASSERT_NE(windows.Window(layout.form), nullptr);
+    Press(drill::ExitButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(windows.Ended());
+    EXPECT_FALSE(Main()->isVisible());
+    for (const FormLayout& layout : TestedProgram().forms) {
+        if (layout.form != Form::Form1) {
+            EXPECT_EQ(windows.Window(layout.form), nullptr);
+        }
+    }
+}
+
 class KeyPress : public DesktopChecks, public ::testing::WithParamInterface<Qt::Key> {};
 
 TEST_P(KeyPress, PressesEachButtonExactlyOnce) {
@@ -112,9 +121,8 @@ TEST_P(KeyPress, PressesEachButtonExactlyOnce) {
         if (row.kind != Kind::Button) continue;
         SCOPED_TRACE(Name(row.name).toStdString());
         // A fresh program for each button: "Выход" ends the one it is pressed in.
-        ProgramWindows fresh(TestedProgram());
-        fresh.ShowMainWindow();
-        QWidget* main = fresh.Window(Form::Form1);
+        const StartedProgram fresh(TestedProgram());
+        QWidget* main = fresh.Main();
         ASSERT_TRUE(TabTo(main, Name(row.name)));
         QAbstractButton* button = fresh.Button(row.name);
         int clicks = 0;
@@ -189,7 +197,7 @@ TEST_F(DesktopChecks, EveryControlIsReadAloudByNameAndRole) {
         QAccessibleInterface* window = Accessible(windows.Window(layout.form));
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->role(), QAccessible::Window);
-        EXPECT_EQ(window->text(QAccessible::Name), FromUtf16(layout.caption));
+        EXPECT_EQ(window->text(QAccessible::Name), ToQString(layout.caption));
         for (const ControlRow& row : layout.controls) {
             SCOPED_TRACE(Name(row.name).toStdString());
             // Empty labels are given a value first, as the drill gives them.
@@ -201,16 +209,16 @@ TEST_F(DesktopChecks, EveryControlIsReadAloudByNameAndRole) {
             switch (row.kind) {
                 case Kind::Button:
                     EXPECT_EQ(control->role(), QAccessible::Button);
-                    EXPECT_EQ(name, FromUtf16(row.caption));
+                    EXPECT_EQ(name, ToQString(row.caption));
                     break;
                 case Kind::Label:
                     EXPECT_EQ(control->role(), QAccessible::StaticText);
                     if (!row.caption.empty()) {
-                        EXPECT_EQ(name, FromUtf16(row.caption));
+                        EXPECT_EQ(name, ToQString(row.caption));
                     } else {
                         // The value, alone or after the caption of another label of the window.
                         EXPECT_TRUE(name == "7" || std::any_of(layout.controls.begin(), layout.controls.end(), [&](const ControlRow& heading) {
-                                        return !heading.caption.empty() && name == FromUtf16(heading.caption) + " 7";
+                                        return !heading.caption.empty() && name == ToQString(heading.caption) + " 7";
                                     }))
                             << name.toStdString();
                     }

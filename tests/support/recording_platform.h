@@ -12,6 +12,9 @@
 
 namespace drill::testing {
 
+// The operations a platform was asked for, one line each, as RecordingPlatform::log writes them.
+using Log = std::vector<std::string>;
+
 std::string Utf8(TextView text);
 Text Utf16(std::string_view utf8);
 

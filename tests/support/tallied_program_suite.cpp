@@ -6,10 +6,9 @@
 #include "engine/drill_session.h"
 #include "engine/result_tally.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/session_round.h"
 
 namespace drill::testing {
-
-using Log = std::vector<std::string>;
 
 void PrintTo(const TalliedProgram& program, std::ostream* out) { *out << program.name; }
 
@@ -21,24 +20,6 @@ std::string RulesWarningLine(const DrillProfile& profile) {
     return "message 0 [" + Utf8(profile.MessageTitle) + "] Вначале дайте ответ, затем можете повторить правило.";
 }
 
-Log ResultLog(int total, const std::vector<int>& errors, int noAnswer, const std::string& asked,
-              const std::vector<int>& shown) {
-    // The result window's value labels, category by category, as both programs place them.
-    static const char* const errorLabels[] = {"Label6", "Label13", "Label15", "Label17", "Label19"};
-    static const char* const shownLabels[] = {"Label23", "Label24", "Label25", "Label26", "Label27"};
-    const auto counter = [](int value) { return value == 0 ? std::string{} : std::to_string(value); };
-    Log log = {"show Form3", "Form3.Label2 = " + std::to_string(total)};
-    for (std::size_t k = 0; k < errors.size(); ++k) {
-        log.push_back(std::string("Form3.") + errorLabels[k] + " = " + counter(errors[k]));
-    }
-    log.push_back("Form3.Label21 = " + counter(noAnswer));
-    log.push_back("Form3.Label22 = " + asked);
-    for (std::size_t k = 0; k < shown.size(); ++k) {
-        log.push_back(std::string("Form3.") + shownLabels[k] + " = " + counter(shown[k]));
-    }
-    return log;
-}
-
 namespace {
 
 bool IsLowerCyrillic(char16_t c) { return (c >= u'а' && c <= u'я') || c == u'ё'; }
@@ -48,29 +29,6 @@ Text FillGap(TextView prompt, TextView letters) {
     filled.replace(filled.find(u'_'), 1, letters);
     return filled;
 }
-
-// A round on the program's real profile, with the first item chosen and the rest drawn at random.
-struct Round {
-    RecordingPlatform platform;
-    DrillSession session;
-
-    explicit Round(const DrillProfile& profile) : session(profile, platform) {}
-    void StartWith(int firstNumber) {
-        platform.ScriptOrder({firstNumber}, session.Profile().Bank.Size());
-        session.StartRound();
-    }
-    Log Result() {
-        platform.TakeLog();
-        session.ShowResult();
-        return platform.TakeLog();
-    }
-    // Presses the answer button that is wrong for the item on display.
-    void AnswerWrong() {
-        const DrillProfile& profile = session.Profile();
-        session.Press(session.CurrentItem().CorrectOption == profile.FirstOption ? Control::Command4
-                                                                                 : Control::Command3);
-    }
-};
 
 TEST_P(TalliedProgramTest, BankRowsAreNumberedWithoutGaps) {
     const ItemBank& bank = GetParam().profile->Bank;
@@ -136,7 +94,7 @@ TEST_P(TalliedProgramTest, RangeEdgesFallInTheirCategories) {
 
 TEST_P(TalliedProgramTest, ResultBeforeStartShowsOnlyTheZeroTotal) {
     const TalliedProgram& program = GetParam();
-    Round round(*program.profile);
+    SessionRound round(*program.profile);
     const std::vector<int> none(program.categorySizes.size(), 0);
     EXPECT_EQ(round.Result(), ResultLog(0, none, 0, "", none));
     // The answer and next buttons do nothing before the start.
@@ -150,7 +108,7 @@ TEST_P(TalliedProgramTest, SkippingEveryItemCountsEachAsUnanswered) {
     const TalliedProgram& program = GetParam();
     const int n = program.profile->Bank.Size();
     const std::vector<int> none(program.categorySizes.size(), 0);
-    Round round(*program.profile);
+    SessionRound round(*program.profile);
     round.session.StartRound();
     for (int step = 0; step < n; ++step) round.session.Press(Control::Command5);
     EXPECT_EQ(round.platform.Messages(), Log{EndMessageLine(*program.profile)});
@@ -172,7 +130,7 @@ TEST_P(TalliedProgramTest, RoundOfRightAnswersLeavesEveryErrorEmpty) {
     const TalliedProgram& program = GetParam();
     const int n = program.profile->Bank.Size();
     const std::vector<int> none(program.categorySizes.size(), 0);
-    Round round(*program.profile);
+    SessionRound round(*program.profile);
     round.session.StartRound();
     for (int step = 0; step < n; ++step) {
         round.session.AnswerItem(round.session.CurrentItem().CorrectOption);
@@ -192,10 +150,10 @@ TEST_P(TalliedProgramTest, WrongFirstAnswerCountsOnceInTheItemsCategory) {
     const std::size_t categories = program.categorySizes.size();
     for (const auto& [number, category] : program.rangeEdges) {
         SCOPED_TRACE("item " + std::to_string(number));
-        Round round(*program.profile);
-        round.StartWith(number);
+        SessionRound round(*program.profile, {number});
+        round.Start();
         ASSERT_EQ(round.session.CurrentItem().Number, number);
-        round.AnswerWrong();
+        round.Press(round.WrongButton());
         EXPECT_EQ(round.platform.Caption(Control::Label8), "Была ошибка");
         EXPECT_EQ(round.platform.Caption(Control::Label5), "1");
         // Neither button counts any more on this item.
@@ -211,7 +169,7 @@ TEST_P(TalliedProgramTest, WrongFirstAnswerCountsOnceInTheItemsCategory) {
 
 TEST_P(TalliedProgramTest, RulesWarningHasNoIcon) {
     const TalliedProgram& program = GetParam();
-    Round round(*program.profile);
+    SessionRound round(*program.profile);
     round.session.StartRound();
     round.platform.TakeLog();
     round.session.Press(Control::Command1);
@@ -221,31 +179,13 @@ TEST_P(TalliedProgramTest, RulesWarningHasNoIcon) {
 // The invariants of the tally hold between any two presses, whatever the pupil presses.
 TEST_P(TalliedProgramTest, TallyInvariantsHoldAfterEveryPress) {
     const TalliedProgram& program = GetParam();
-    const int n = program.profile->Bank.Size();
-    const auto categories = program.profile->Categories;
     std::mt19937 pupil(7);
     std::uniform_int_distribution<int> button(static_cast<int>(Control::Command1), static_cast<int>(Control::Command6));
     for (int run = 0; run < 20; ++run) {
-        Round round(*program.profile);
+        SessionRound round(*program.profile);
         for (int press = 0; press < 300; ++press) {
-            round.session.Press(static_cast<Control>(button(pupil)));
-            const ResultTally& tally = *round.session.Tally();
-            int errorSum = tally.NoAnswerCount().value_or(0);
-            int shownSum = 0;
-            for (int k = 1; k <= tally.CategoryCount(); ++k) {
-                const int errors = tally.CategoryErrors(k).value_or(0);
-                const int shown = tally.CategoryShown(k).value_or(0);
-                const auto& range = categories[static_cast<std::size_t>(k - 1)];
-                ASSERT_LE(errors, shown);
-                ASSERT_LE(shown, range.LastNumber - range.FirstNumber + 1);
-                errorSum += errors;
-                shownSum += shown;
-            }
-            ASSERT_EQ(round.session.ErrorCount(), errorSum);
-            ASSERT_LE(round.session.ErrorCount(), n);
-            if (round.session.Position() > 0) {
-                ASSERT_EQ(shownSum, std::min(round.session.Position(), n));
-            }
+            round.Press(static_cast<Control>(button(pupil)));
+            ASSERT_TRUE(TallyInvariantsHold(round.session));
         }
     }
 }

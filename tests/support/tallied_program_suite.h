@@ -33,9 +33,4 @@ class TalliedProgramTest : public ::testing::TestWithParam<TalliedProgram> {};
 std::string EndMessageLine(const DrillProfile& profile);
 std::string RulesWarningLine(const DrillProfile& profile);
 
-// What "Результат" writes, in the order it writes it. Errors and shown counts run over the
-// categories; 0 in them or in noAnswer stands for an unset counter, shown as an empty label.
-std::vector<std::string> ResultLog(int total, const std::vector<int>& errors, int noAnswer, const std::string& asked,
-                                   const std::vector<int>& shown);
-
 }  // namespace drill::testing

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/controls.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
+#include "windows/text.h"
 
 namespace drillwin::testing {
 
@@ -19,40 +21,27 @@ namespace {
 
 using drill::Control;
 using drill::Form;
-
-// Where the result window shows each value, as both programs place them.
-constexpr Control ErrorLabels[] = {Control::Label6, Control::Label13, Control::Label15, Control::Label17,
-                                   Control::Label19};
-constexpr Control ShownLabels[] = {Control::Label23, Control::Label24, Control::Label25, Control::Label26,
-                                   Control::Label27};
+using drill::ResultCategoryLabels;
+using drill::ResultWindow;
 
 QString Counter(int value) { return value == 0 ? QString() : QString::number(value); }
 
-class Fixture {
+class Fixture : public StartedProgram {
 public:
-    explicit Fixture(const TalliedWindows& param) : param_(param), windows_(*param.program) {
-        windows_.ShowMainWindow();
-    }
+    explicit Fixture(const TalliedWindows& param) : StartedProgram(*param.program), param_(param) {}
 
-    ProgramWindows& Windows() { return windows_; }
     const drill::DrillProfile& Profile() const { return *param_.profile; }
     int N() const { return Profile().Bank.Size(); }
     std::size_t K() const { return Profile().Categories.size(); }
-
-    std::vector<SeenMessage> Press(Control button) { return Click(windows_.Button(button)); }
-
-    QString Text(Control label, Form form = Form::Form1) const {
-        const QLabel* target = windows_.Label(form, label);
-        return target ? target->text() : QStringLiteral("<no label>");
-    }
+    const drill::DrillItem& RowOnShow() const { return StartedProgram::RowOnShow(Profile().Bank); }
 
     // The value labels of the result window, in the order "Результат" writes them.
     std::vector<QString> ResultValues() const {
-        std::vector<QString> values = {Text(Control::Label2, Form::Form3)};
-        for (std::size_t k = 0; k < K(); ++k) values.push_back(Text(ErrorLabels[k], Form::Form3));
-        values.push_back(Text(Control::Label21, Form::Form3));
-        values.push_back(Text(Control::Label22, Form::Form3));
-        for (std::size_t k = 0; k < K(); ++k) values.push_back(Text(ShownLabels[k], Form::Form3));
+        std::vector<QString> values = {Text(drill::ResultTotalLabel, ResultWindow)};
+        for (std::size_t k = 0; k < K(); ++k) values.push_back(Text(ResultCategoryLabels[k].Errors, ResultWindow));
+        values.push_back(Text(drill::ResultNoAnswerLabel, ResultWindow));
+        values.push_back(Text(drill::ResultAskedLabel, ResultWindow));
+        for (std::size_t k = 0; k < K(); ++k) values.push_back(Text(ResultCategoryLabels[k].Shown, ResultWindow));
         return values;
     }
 
@@ -66,16 +55,6 @@ public:
         return values;
     }
 
-    // The bank row whose prompt stands in Label1.
-    const drill::DrillItem& RowOnShow() const {
-        const std::u16string prompt = Text(Control::Label1).toStdU16String();
-        for (const drill::DrillItem& row : Profile().Bank.Rows()) {
-            if (row.Prompt == prompt) return row;
-        }
-        ADD_FAILURE() << "no row has the prompt " << Text(Control::Label1).toStdString();
-        return Profile().Bank.Row(1);
-    }
-
     std::size_t CategoryIndex(int number) const {
         for (std::size_t k = 0; k < K(); ++k) {
             if (number <= Profile().Categories[k].LastNumber) return k;
@@ -86,24 +65,23 @@ public:
 
 private:
     const TalliedWindows& param_;
-    ProgramWindows windows_;
 };
 
-QString Title(const drill::DrillProfile& profile) { return QString::fromStdU16String(std::u16string(profile.MessageTitle)); }
+QString Title(const drill::DrillProfile& profile) { return ToQString(profile.MessageTitle); }
 
 TEST_P(TalliedWindowsTest, EveryWindowMatchesItsTable) {
     Fixture fixture(GetParam());
     const auto forms = GetParam().program->forms;
     ASSERT_EQ(forms.size(), 3u);
-    ExpectMatchesLayout(fixture.Windows().Window(Form::Form1), forms[0]);
+    ExpectMatchesLayout(fixture.windows.Window(Form::Form1), forms[0]);
     fixture.Press(Control::Command1);
-    ExpectMatchesLayout(fixture.Windows().Window(Form::Form2), forms[1]);
+    ExpectMatchesLayout(fixture.windows.Window(Form::Form2), forms[1]);
     // "Результат" writes its values as soon as the window opens: the table is checked on the window
     // as built, the opened window by its frame.
     FormWindow built(forms[2]);
     ExpectMatchesLayout(&built, forms[2]);
     fixture.Press(Control::Command6);
-    const QWidget* result = fixture.Windows().Window(Form::Form3);
+    const QWidget* result = fixture.windows.Window(Form::Form3);
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->windowTitle(), "Результат");
     EXPECT_EQ(result->size(), built.size());
@@ -114,7 +92,7 @@ TEST_P(TalliedWindowsTest, EveryCaptionFitsItsLabel) {
     fixture.Press(Control::Command1);
     fixture.Press(Control::Command6);
     for (const Form form : {Form::Form1, Form::Form2, Form::Form3}) {
-        for (QLabel* label : fixture.Windows().Window(form)->findChildren<QLabel*>()) {
+        for (QLabel* label : fixture.windows.Window(form)->findChildren<QLabel*>()) {
             if (label->text().isEmpty()) continue;
             SCOPED_TRACE(label->objectName().toStdString() + ": " + label->text().toStdString());
             const QRect room = label->contentsRect();
@@ -132,11 +110,11 @@ TEST_P(TalliedWindowsTest, EveryCaptionFitsItsLabel) {
 
 TEST_P(TalliedWindowsTest, EveryItemFitsTheItemLabel) {
     Fixture fixture(GetParam());
-    const QLabel* item = fixture.Windows().Label(Form::Form1, Control::Label1);
+    const QLabel* item = fixture.windows.Label(Form::Form1, Control::Label1);
     ASSERT_NE(item, nullptr);
     for (const drill::DrillItem& row : fixture.Profile().Bank.Rows()) {
         for (const drill::TextView text : {row.Prompt, row.FullText}) {
-            const QString shown = QString::fromStdU16String(std::u16string(text));
+            const QString shown = ToQString(text);
             EXPECT_LE(item->fontMetrics().horizontalAdvance(shown), item->contentsRect().width()) << shown.toStdString();
         }
     }
@@ -144,7 +122,7 @@ TEST_P(TalliedWindowsTest, EveryItemFitsTheItemLabel) {
 
 TEST_P(TalliedWindowsTest, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
     Fixture fixture(GetParam());
-    EXPECT_EQ(FocusWalk(fixture.Windows().Window(Form::Form1)),
+    EXPECT_EQ(FocusWalk(fixture.windows.Window(Form::Form1)),
               (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
                                         "Command7"}));
 }
@@ -152,10 +130,10 @@ TEST_P(TalliedWindowsTest, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
 TEST_P(TalliedWindowsTest, ResultBeforeTheStartShowsOnlyTheZeroTotal) {
     Fixture fixture(GetParam());
     const std::vector<int> none(fixture.K(), 0);
-    EXPECT_EQ(fixture.Windows().Window(Form::Form3), nullptr) << "created on first use";
+    EXPECT_EQ(fixture.windows.Window(Form::Form3), nullptr) << "created on first use";
     EXPECT_TRUE(fixture.Press(Control::Command6).empty());
-    ASSERT_NE(fixture.Windows().Window(Form::Form3), nullptr);
-    EXPECT_TRUE(fixture.Windows().Window(Form::Form3)->isVisible());
+    ASSERT_NE(fixture.windows.Window(Form::Form3), nullptr);
+    EXPECT_TRUE(fixture.windows.Window(Form::Form3)->isVisible());
     EXPECT_EQ(fixture.ResultValues(), fixture.Expected(0, none, 0, "", none));
 }
 
@@ -167,7 +145,7 @@ TEST_P(TalliedWindowsTest, ResultIsOneSnapshotRewrittenAtEveryPressAndReopened) 
     std::vector<int> shown(k, 0);
     shown[category] = 1;
     fixture.Press(Control::Command6);
-    QWidget* result = fixture.Windows().Window(Form::Form3);
+    QWidget* result = fixture.windows.Window(Form::Form3);
     const std::vector<QString> atStart = fixture.Expected(0, std::vector<int>(k, 0), 0, "1", shown);
     EXPECT_EQ(fixture.ResultValues(), atStart);
 
@@ -176,7 +154,7 @@ TEST_P(TalliedWindowsTest, ResultIsOneSnapshotRewrittenAtEveryPressAndReopened) 
     fixture.Press(firstIsRight ? Control::Command4 : Control::Command3);
     EXPECT_EQ(fixture.ResultValues(), atStart);
     fixture.Press(Control::Command6);
-    EXPECT_EQ(fixture.Windows().Window(Form::Form3), result) << "one result window, reused";
+    EXPECT_EQ(fixture.windows.Window(Form::Form3), result) << "one result window, reused";
     std::vector<int> errors(k, 0);
     errors[category] = 1;
     const std::vector<QString> afterError = fixture.Expected(1, errors, 0, "1", shown);
@@ -184,10 +162,10 @@ TEST_P(TalliedWindowsTest, ResultIsOneSnapshotRewrittenAtEveryPressAndReopened) 
 
     result->close();
     QApplication::processEvents();
-    EXPECT_EQ(fixture.Windows().Window(Form::Form3), nullptr);
+    EXPECT_EQ(fixture.windows.Window(Form::Form3), nullptr);
     fixture.Press(Control::Command6);
-    ASSERT_NE(fixture.Windows().Window(Form::Form3), nullptr);
-    EXPECT_TRUE(fixture.Windows().Window(Form::Form3)->isVisible());
+    ASSERT_NE(fixture.windows.Window(Form::Form3), nullptr);
+    EXPECT_TRUE(fixture.windows.Window(Form::Form3)->isVisible());
     EXPECT_EQ(fixture.ResultValues(), afterError);
 }
 
@@ -199,12 +177,12 @@ TEST_P(TalliedWindowsTest, RulesWarningHasNoIconAndOpensNothing) {
     EXPECT_EQ(seen[0].text, "Вначале дайте ответ, затем можете повторить правило.");
     EXPECT_EQ(seen[0].title, Title(fixture.Profile()));
     EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
-    EXPECT_EQ(fixture.Windows().Window(Form::Form2), nullptr);
+    EXPECT_EQ(fixture.windows.Window(Form::Form2), nullptr);
 
     fixture.Press(Control::Command3);
     EXPECT_TRUE(fixture.Press(Control::Command1).empty());
-    ASSERT_NE(fixture.Windows().Window(Form::Form2), nullptr);
-    EXPECT_TRUE(fixture.Windows().Window(Form::Form2)->isVisible());
+    ASSERT_NE(fixture.windows.Window(Form::Form2), nullptr);
+    EXPECT_TRUE(fixture.windows.Window(Form::Form2)->isVisible());
 }
 
 // Every fourth item answered right, wrong then right, right then wrong, or skipped.

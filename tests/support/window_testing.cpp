@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/controls.h"
 #include "windows/form_window.h"
+#include "windows/text.h"
 
 namespace drillwin::testing {
 
@@ -61,6 +63,40 @@ std::vector<SeenMessage> PressKey(QWidget* widget, Qt::Key key, CloseBy closeBy)
     return AnsweringMessages([widget, key] { QTest::keyClick(widget, key); }, closeBy);
 }
 
+StartedProgram::StartedProgram(const ProgramDescription& program) : windows(program) { windows.ShowMainWindow(); }
+
+std::vector<SeenMessage> StartedProgram::Press(Control button) {
+    QAbstractButton* target = windows.Button(button);
+    if (!target) {
+        ADD_FAILURE() << "the main window has no " << drill::ControlName(button);
+        return {};
+    }
+    return Click(target);
+}
+
+QString StartedProgram::Text(Control label, Form form) const {
+    const QLabel* target = windows.Label(form, label);
+    return target ? target->text() : QStringLiteral("<no label>");
+}
+
+const drill::DrillItem& StartedProgram::RowOnShow(const drill::ItemBank& bank) const {
+    const QString prompt = Text(drill::PromptLabel);
+    for (const drill::DrillItem& row : bank.Rows()) {
+        if (ToQString(row.Prompt) == prompt) return row;
+    }
+    ADD_FAILURE() << "no row has the prompt " << prompt.toStdString();
+    return bank.Row(1);
+}
+
+const drill::SentenceItem& StartedProgram::RowOnShow(const drill::SentenceBank& bank) const {
+    const QString shown = windows.TextBox() ? windows.TextBox()->toPlainText() : QString();
+    for (const drill::SentenceItem& row : bank.Rows()) {
+        if (ToQString(row.ShownText) == shown) return row;
+    }
+    ADD_FAILURE() << "the box holds no sentence of the bank: " << shown.toStdString();
+    return bank.Row(1);
+}
+
 bool TabTo(QWidget* window, const QString& name) {
     window->activateWindow();
     QApplication::setActiveWindow(window);
@@ -75,70 +111,93 @@ bool TabTo(QWidget* window, const QString& name) {
 
 QAccessibleInterface* Accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 
-void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) {
+ExpectedWindow AsDescribed(const FormLayout& layout) {
+    ExpectedWindow expected{ToQString(layout.caption), layout.width, layout.height, MakeColour(layout.back, QColor()),
+                            layout.fixedFrame, {}};
+    for (const ControlRow& row : layout.controls) {
+        const Font& font = row.font.family.empty() ? layout.font : row.font;
+        expected.controls.push_back({row.name, row.kind, ToQString(row.caption), row.left, row.top, row.width,
+                                     row.height, font.family, font.points, font.bold, MakeColour(row.back, QColor()),
+                                     MakeColour(row.fore, Qt::black), row.border, row.align == Align::Centre, row.wrap,
+                                     font.italic, font.underline});
+    }
+    return expected;
+}
+
+namespace {
+
+// 1440 twips an inch, shown at 96 pixels an inch.
+int InPixels(int twips) { return twips / 15; }
+
+void ExpectControlShows(QWidget* window, const ExpectedControl& expected) {
+    const std::string name(drill::ControlName(expected.name));
+    SCOPED_TRACE(name);
+    auto* control = window->findChild<QWidget*>(QString::fromStdString(name));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), QRect(InPixels(expected.left), InPixels(expected.top), InPixels(expected.width),
+                                         InPixels(expected.height)));
+
+    const QFontInfo installed(control->font());
+    EXPECT_EQ(installed.family(), ResolveFamily(expected.family)) << "the face must be installed";
+    EXPECT_EQ(installed.pixelSize(), PixelSize(expected.points));
+    EXPECT_EQ(installed.bold(), expected.bold);
+    EXPECT_EQ(installed.italic(), expected.italic);
+    EXPECT_EQ(control->font().underline(), expected.underline);
+
+    switch (expected.kind) {
+        case Kind::Button: {
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->text(), expected.caption);
+            EXPECT_EQ(button->palette().color(QPalette::Button), expected.back);
+            EXPECT_EQ(button->palette().color(QPalette::ButtonText), expected.fore);
+            EXPECT_NE(button->focusPolicy() & Qt::TabFocus, 0);
+            EXPECT_FALSE(button->isHidden());
+            EXPECT_TRUE(button->isEnabled());
+            break;
+        }
+        case Kind::Label: {
+            auto* label = qobject_cast<QLabel*>(control);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), expected.caption);
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            EXPECT_TRUE(label->autoFillBackground()) << "labels are opaque";
+            if (expected.back.isValid()) {
+                EXPECT_EQ(label->palette().color(QPalette::Window), expected.back);
+            }
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), expected.fore);
+            EXPECT_EQ(label->frameShape() != QFrame::NoFrame, expected.boxed);
+            EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), expected.centred);
+            EXPECT_EQ(label->wordWrap(), expected.wraps);
+            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+            break;
+        }
+        case Kind::TextBox: {
+            auto* box = qobject_cast<QPlainTextEdit*>(control);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->toPlainText(), expected.caption);
+            EXPECT_EQ(box->palette().color(QPalette::Base), expected.back);
+            EXPECT_EQ(box->palette().color(QPalette::Text), expected.fore);
+            EXPECT_TRUE(box->isEnabled());
+            EXPECT_FALSE(box->isReadOnly());
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+void ExpectShows(QWidget* window, const ExpectedWindow& expected) {
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle().toStdU16String(), layout.caption);
-    EXPECT_EQ(window->size(), QSize(Pixels(layout.width), Pixels(layout.height)));
+    EXPECT_EQ(window->windowTitle(), expected.caption);
+    EXPECT_EQ(window->size(), QSize(InPixels(expected.width), InPixels(expected.height)));
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the pupil cannot resize the window";
-    if (layout.fixedFrame) {
+    if (expected.fixedFrame) {
         EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     }
-    EXPECT_EQ(window->palette().color(QPalette::Window), MakeColour(layout.back, QColor()));
-    for (const ControlRow& row : layout.controls) {
-        const std::string name(drill::ControlName(row.name));
-        SCOPED_TRACE(name);
-        auto* control = window->findChild<QWidget*>(QString::fromStdString(name));
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), QRect(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)));
-
-        const Font& font = row.font.family.empty() ? layout.font : row.font;
-        const QFontInfo installed(control->font());
-        EXPECT_EQ(installed.family(), ResolveFamily(font.family)) << "the face must be installed";
-        EXPECT_EQ(installed.pixelSize(), PixelSize(font.points));
-        EXPECT_EQ(installed.bold(), font.bold);
-        EXPECT_EQ(installed.italic(), font.italic);
-        EXPECT_EQ(control->font().underline(), font.underline);
-
-        const QColor fore = MakeColour(row.fore, Qt::black);
-        switch (row.kind) {
-            case Kind::Button: {
-                auto* button = qobject_cast<QAbstractButton*>(control);
-                ASSERT_NE(button, nullptr);
-                EXPECT_EQ(button->text().toStdU16String(), row.caption);
-                EXPECT_EQ(button->palette().color(QPalette::Button), MakeColour(row.back, QColor()));
-                EXPECT_EQ(button->palette().color(QPalette::ButtonText), fore);
-                EXPECT_NE(button->focusPolicy() & Qt::TabFocus, 0);
-                break;
-            }
-            case Kind::Label: {
-                auto* label = qobject_cast<QLabel*>(control);
-                ASSERT_NE(label, nullptr);
-                EXPECT_EQ(label->text().toStdU16String(), row.caption);
-                EXPECT_EQ(label->textFormat(), Qt::PlainText);
-                EXPECT_TRUE(label->autoFillBackground()) << "labels are opaque";
-                if (!row.back.isDefault) {
-                    EXPECT_EQ(label->palette().color(QPalette::Window), MakeColour(row.back, QColor()));
-                }
-                EXPECT_EQ(label->palette().color(QPalette::WindowText), fore);
-                EXPECT_EQ(label->frameShape() != QFrame::NoFrame, row.border);
-                EXPECT_EQ(bool(label->alignment() & Qt::AlignHCenter), row.align == Align::Centre);
-                EXPECT_EQ(label->wordWrap(), row.wrap);
-                EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-                break;
-            }
-            case Kind::TextBox: {
-                auto* box = qobject_cast<QPlainTextEdit*>(control);
-                ASSERT_NE(box, nullptr);
-                EXPECT_EQ(box->toPlainText().toStdU16String(), row.caption);
-                EXPECT_EQ(box->palette().color(QPalette::Base), MakeColour(row.back, QColor()));
-                EXPECT_EQ(box->palette().color(QPalette::Text), fore);
-                EXPECT_TRUE(box->isEnabled());
-                EXPECT_FALSE(box->isReadOnly());
-                break;
-            }
-        }
-    }
+    EXPECT_EQ(window->palette().color(QPalette::Window), expected.back);
+    for (const ExpectedControl& control : expected.controls) ExpectControlShows(window, control);
 }
 
 std::vector<std::string> FocusWalk(QWidget* window) {

@@ -12,7 +12,10 @@
 
 #include "engine/drill_session.h"
 #include "programs/fendrok/fendrok.h"
+#include "tests/support/case_name.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/session_round.h"
+#include "tests/support/transition_table.h"
 
 namespace fendrok {
 namespace {
@@ -22,14 +25,16 @@ using drill::DrillItem;
 using drill::DrillSession;
 using drill::Text;
 using drill::TextView;
+using drill::testing::CaseName;
+using drill::testing::Log;
 using drill::testing::RecordingPlatform;
+using drill::testing::SessionRound;
 using drill::testing::Utf8;
-using Log = std::vector<std::string>;
 
 constexpr int N = 20;
-const std::string kTitle = "Правописание Fendrok на -о и -е";
-const std::string kWarning = "message 48 [" + kTitle + "] Вначале дайте ответ, затем можете повторить правило.";
-const std::string kEnd = "message 64 [" + kTitle + "] Опрос окончен.";
+const std::string Title = "Правописание Fendrok на -о и -е";
+const std::string WarningLine = "message 48 [" + Title + "] Вначале дайте ответ, затем можете повторить правило.";
+const std::string EndLine = "message 64 [" + Title + "] Опрос окончен.";
 
 std::span<const DrillItem> Rows() { return Profile.Bank.Rows(); }
 
@@ -99,18 +104,13 @@ TEST(FendrokBank, RowsNamedInTheRules) {
 }
 
 // A session on the real profile. The scripted order puts row 4 first and row 1 last.
-struct Round {
-    RecordingPlatform platform;
-    DrillSession session{Profile, platform};
-
-    Round() {
+struct Round : SessionRound {
+    Round() : SessionRound(Profile, ScriptedOrder()) {}
+    static std::vector<int> ScriptedOrder() {
         std::vector<int> order = {4, 2, 3};
         for (int k = 5; k <= N; ++k) order.push_back(k);
         order.push_back(1);
-        platform.ScriptOrder(order, N);
-    }
-    void Press(std::initializer_list<Control> buttons) {
-        for (const Control button : buttons) session.Press(button);
+        return order;
     }
 };
 
@@ -118,65 +118,54 @@ enum class Setup { NotStarted, Row4Open, Row4AnsweredWrong, LastItemOpen, Finish
 
 void Bring(Round& round, Setup setup) {
     if (setup == Setup::NotStarted) return;
-    round.Press({Control::Command2});
-    if (setup == Setup::Row4AnsweredWrong) round.Press({Control::Command3});
+    round.Press(Control::Command2);
+    if (setup == Setup::Row4AnsweredWrong) round.Press(Control::Command3);
     if (setup == Setup::LastItemOpen || setup == Setup::Finished) {
         for (int position = 1; position < N; ++position) round.Press({Control::Command4, Control::Command5});
     }
-    if (setup == Setup::Finished) round.Press({Control::Command5});
+    if (setup == Setup::Finished) round.Press(Control::Command5);
     round.platform.TakeLog();
 }
 
-struct Press {
-    const char* name;
-    Setup setup;
-    Control button;
-    Log expectedLog;
-    int errorCount;
-};
+using Transition = drill::testing::Transition<Setup>;
 
-void PrintTo(const Press& press, std::ostream* out) { *out << press.name; }
-
-class FendrokPress : public ::testing::TestWithParam<Press> {};
+class FendrokPress : public ::testing::TestWithParam<Transition> {};
 
 TEST_P(FendrokPress, WritesWhatTheRoundCallsFor) {
-    const Press& press = GetParam();
     Round round;
-    Bring(round, press.setup);
-    const int errorsBefore = round.session.ErrorCount();
-    round.Press({press.button});
-    EXPECT_EQ(round.platform.log, press.expectedLog);
-    EXPECT_EQ(round.session.ErrorCount() - errorsBefore, press.errorCount);
+    Bring(round, GetParam().state);
+    drill::testing::ExpectTransition(round.platform, round.session, GetParam());
 }
 
 // Row 4 " мысле_о" takes "нн"; the last row of the scripted order is row 1 "радостно"; on the way
-// to it rows 4, 2, 3, 5..20 are answered "нн", wrong for the seven one-н rows among them.
+// to it rows 4, 2, 3, 5..20 are answered "нн", wrong for the seven one-н rows among them, so the
+// last item opens with 7 errors and a skip of it ends the round with 8.
 INSTANTIATE_TEST_SUITE_P(
     Rows4AndLast, FendrokPress,
     ::testing::Values(
-        Press{"BeforeStart_OneN", Setup::NotStarted, Control::Command3, {}, 0},
-        Press{"BeforeStart_TwoN", Setup::NotStarted, Control::Command4, {}, 0},
-        Press{"BeforeStart_Next", Setup::NotStarted, Control::Command5, {}, 0},
-        Press{"BeforeStart_Rule", Setup::NotStarted, Control::Command1, {"show Form2"}, 0},
-        Press{"Start", Setup::NotStarted, Control::Command2, {"reseed", "Label1 =  мысле_о", "Label7 = 1"}, 0},
-        Press{"Row4_Rule", Setup::Row4Open, Control::Command1, {kWarning}, 0},
-        Press{"Row4_Wrong", Setup::Row4Open, Control::Command3,
-              {"Label8 = Была ошибка", "Label5 = 1", "Label1 = мысленно"}, 1},
-        Press{"Row4_Right", Setup::Row4Open, Control::Command4, {"Label1 = мысленно"}, 0},
-        Press{"Row4_Skipped", Setup::Row4Open, Control::Command5,
-              {"Label8 = ", "Label5 = 1", "Label1 = тума_о", "Label7 = 2"}, 1},
-        Press{"Row4_RightAfterWrong", Setup::Row4AnsweredWrong, Control::Command4, {"Label1 = мысленно"}, 0},
-        Press{"Row4_RuleAfterWrong", Setup::Row4AnsweredWrong, Control::Command1, {"show Form2"}, 0},
-        Press{"Row4_StartAgain", Setup::Row4AnsweredWrong, Control::Command2, {}, 0},
-        Press{"Last_Skipped", Setup::LastItemOpen, Control::Command5, {"Label8 = ", "Label5 = 8", kEnd}, 1},
-        Press{"Last_Wrong", Setup::LastItemOpen, Control::Command4,
-              {"Label8 = Была ошибка", "Label5 = 8", "Label1 = радостно"}, 1},
-        Press{"Finished_Next", Setup::Finished, Control::Command5, {"Label8 = ", kEnd}, 0},
-        Press{"Finished_OneN", Setup::Finished, Control::Command3, {"Label1 = радостно"}, 0},
-        Press{"Finished_TwoN", Setup::Finished, Control::Command4, {"Label1 = радостно"}, 0},
-        Press{"Finished_Rule", Setup::Finished, Control::Command1, {"show Form2"}, 0},
-        Press{"Finished_Start", Setup::Finished, Control::Command2, {}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Transition{"BeforeStart_OneN", Setup::NotStarted, Control::Command3, {}, 0, 0, 0},
+        Transition{"BeforeStart_TwoN", Setup::NotStarted, Control::Command4, {}, 0, 0, 0},
+        Transition{"BeforeStart_Next", Setup::NotStarted, Control::Command5, {}, 0, 0, 0},
+        Transition{"BeforeStart_Rule", Setup::NotStarted, Control::Command1, {"show Form2"}, 0, 0, 0},
+        Transition{"Start", Setup::NotStarted, Control::Command2, {"reseed", "Label1 =  мысле_о", "Label7 = 1"}, 1, 0, 0},
+        Transition{"Row4_Rule", Setup::Row4Open, Control::Command1, {WarningLine}, 1, 0, 0},
+        Transition{"Row4_Wrong", Setup::Row4Open, Control::Command3,
+                   {"Label8 = Была ошибка", "Label5 = 1", "Label1 = мысленно"}, 1, 1, 1},
+        Transition{"Row4_Right", Setup::Row4Open, Control::Command4, {"Label1 = мысленно"}, 1, 1, 0},
+        Transition{"Row4_Skipped", Setup::Row4Open, Control::Command5,
+                   {"Label8 = ", "Label5 = 1", "Label1 = тума_о", "Label7 = 2"}, 2, 0, 1},
+        Transition{"Row4_RightAfterWrong", Setup::Row4AnsweredWrong, Control::Command4, {"Label1 = мысленно"}, 1, 2, 1},
+        Transition{"Row4_RuleAfterWrong", Setup::Row4AnsweredWrong, Control::Command1, {"show Form2"}, 1, 1, 1},
+        Transition{"Row4_StartAgain", Setup::Row4AnsweredWrong, Control::Command2, {}, 1, 1, 1},
+        Transition{"Last_Skipped", Setup::LastItemOpen, Control::Command5, {"Label8 = ", "Label5 = 8", EndLine}, 21, 0, 8},
+        Transition{"Last_Wrong", Setup::LastItemOpen, Control::Command4,
+                   {"Label8 = Была ошибка", "Label5 = 8", "Label1 = радостно"}, 20, 1, 8},
+        Transition{"Finished_Next", Setup::Finished, Control::Command5, {"Label8 = ", EndLine}, 22, 0, 8},
+        Transition{"Finished_OneN", Setup::Finished, Control::Command3, {"Label1 = радостно"}, 21, 0, 8},
+        Transition{"Finished_TwoN", Setup::Finished, Control::Command4, {"Label1 = радостно"}, 21, 0, 8},
+        Transition{"Finished_Rule", Setup::Finished, Control::Command1, {"show Form2"}, 21, 0, 8},
+        Transition{"Finished_Start", Setup::Finished, Control::Command2, {}, 21, 0, 8}),
+    CaseName());
 
 TEST(FendrokRound, FinishedKeepsTheLastNumberAndText) {
     Round round;
@@ -233,7 +222,7 @@ TEST_P(FendrokWholeRound, ShowsEveryRowOnceAndCountsEachError) {
     EXPECT_EQ(session.ErrorCount(), strategy.errors);
     EXPECT_EQ(platform.Caption(Control::Label5), strategy.errors == 0 ? "" : std::to_string(strategy.errors));
     EXPECT_EQ(platform.Caption(Control::Label7), "20");
-    EXPECT_EQ(platform.Messages(), Log{kEnd});
+    EXPECT_EQ(platform.Messages(), Log{EndLine});
     if (strategy.errors == 0) {
         for (const std::string& line : platform.log) EXPECT_FALSE(line.starts_with("Label5")) << line;
     }
@@ -252,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                                [](int position) { return position <= 3 ? Answer::Wrong : Answer::Right; }, 3},
                       Strategy{"LastSkippedRestRight",
                                [](int position) { return position == N ? Answer::Skip : Answer::Right; }, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace
 }  // namespace fendrok

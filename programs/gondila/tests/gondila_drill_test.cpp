@@ -4,20 +4,22 @@
 
 #include "engine/drill_session.h"
 #include "programs/gondila/bank.h"
+#include "tests/support/case_name.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/session_round.h"
 #include "tests/support/tallied_program_suite.h"
 
 namespace gondila {
 namespace {
 
 using drill::Control;
-using drill::DrillSession;
-using drill::testing::RecordingPlatform;
+using drill::testing::CaseName;
+using drill::testing::Log;
 using drill::testing::ResultLog;
+using drill::testing::SessionRound;
 using drill::testing::TalliedProgram;
 using drill::testing::TalliedProgramTest;
 using drill::testing::Utf8;
-using Log = std::vector<std::string>;
 
 INSTANTIATE_TEST_SUITE_P(Gondila, TalliedProgramTest,
                          ::testing::Values(TalliedProgram{
@@ -29,24 +31,9 @@ INSTANTIATE_TEST_SUITE_P(Gondila, TalliedProgramTest,
                              .yoInGap = {19, 20, 21, 23, 24, 25, 27, 28, 29, 30, 31},
                              .phrases = false,
                          }),
-                         [](const auto&) { return std::string("Gondila"); });
+                         CaseName());
 
-struct Round {
-    RecordingPlatform platform;
-    DrillSession session{Profile, platform};
-
-    void StartWith(int firstNumber) {
-        platform.ScriptOrder({firstNumber}, 31);
-        session.StartRound();
-    }
-    Log Press(Control button) {
-        platform.TakeLog();
-        session.Press(button);
-        return platform.TakeLog();
-    }
-};
-
-const std::vector<int> kNone(5, 0);
+const std::vector<int> NoCounts(5, 0);
 
 TEST(Gondila, TheOptionsAreTheSingleLettersOAndE) {
     // The second button reads "ё (е)" but carries е: no row may expect ё as its answer.
@@ -80,37 +67,32 @@ TEST(Gondila, RowsThatTheRuleTurnsOnReadAsWritten) {
 }
 
 TEST(Gondila, WrongFirstAnswerToItem21CountsInTheRoot) {
-    Round round;
-    round.StartWith(21);
+    SessionRound round(Profile, {21});
+    round.Start();
     EXPECT_EQ(round.platform.TakeLog(), (Log{"reseed", "Label1 = ч_рный", "Label7 = 1"}));
-    EXPECT_EQ(round.Press(Control::Command3), (Log{"Label8 = Была ошибка", "Label1 = чёрный", "Label5 = 1"}));
-    EXPECT_EQ(round.Press(Control::Command4), Log{"Label1 = чёрный"});
-    round.session.ShowResult();
-    EXPECT_EQ(round.platform.TakeLog(), ResultLog(1, {0, 0, 0, 1, 0}, 0, "1", {0, 0, 0, 1, 0}));
+    EXPECT_EQ(round.WrittenBy(Control::Command3), (Log{"Label8 = Была ошибка", "Label1 = чёрный", "Label5 = 1"}));
+    EXPECT_EQ(round.WrittenBy(Control::Command4), Log{"Label1 = чёрный"});
+    EXPECT_EQ(round.Result(), ResultLog(1, {0, 0, 0, 1, 0}, 0, "1", {0, 0, 0, 1, 0}));
 }
 
 TEST(Gondila, RightFirstAnswerToItem21OnlyShowsTheWord) {
-    Round round;
-    round.StartWith(21);
-    EXPECT_EQ(round.Press(Control::Command4), Log{"Label1 = чёрный"});
-    round.session.ShowResult();
-    EXPECT_EQ(round.platform.TakeLog(), ResultLog(0, kNone, 0, "1", {0, 0, 0, 1, 0}));
+    SessionRound round(Profile, {21});
+    round.Start();
+    EXPECT_EQ(round.WrittenBy(Control::Command4), Log{"Label1 = чёрный"});
+    EXPECT_EQ(round.Result(), ResultLog(0, NoCounts, 0, "1", {0, 0, 0, 1, 0}));
 }
 
 TEST(Gondila, SkippingItem16CountsAsUnansweredNotAsAnAdverbError) {
-    Round round;
-    round.platform.ScriptOrder({16, 17}, 31);
-    round.session.StartRound();
-    EXPECT_EQ(round.Press(Control::Command5), (Log{"Label8 = ", "Label5 = 1", "Label1 = горяч_", "Label7 = 2"}));
-    EXPECT_EQ(round.Press(Control::Command6), ResultLog(1, kNone, 1, "2", {0, 0, 2, 0, 0}));
+    SessionRound round(Profile, {16, 17});
+    round.Start();
+    EXPECT_EQ(round.WrittenBy(Control::Command5), (Log{"Label8 = ", "Label5 = 1", "Label1 = горяч_", "Label7 = 2"}));
+    EXPECT_EQ(round.WrittenBy(Control::Command6), ResultLog(1, NoCounts, 1, "2", {0, 0, 2, 0, 0}));
 }
 
 TEST(Gondila, JustAfterTheStartOnlyTheItemsCategoryIsShown) {
-    Round round;
-    round.StartWith(12);
-    round.platform.TakeLog();
-    round.session.ShowResult();
-    EXPECT_EQ(round.platform.TakeLog(), ResultLog(0, kNone, 0, "1", {0, 1, 0, 0, 0}));
+    SessionRound round(Profile, {12});
+    round.Start();
+    EXPECT_EQ(round.Result(), ResultLog(0, NoCounts, 0, "1", {0, 1, 0, 0, 0}));
 }
 
 Log RuleLog() {
@@ -123,16 +105,16 @@ Log RuleLog() {
 }
 
 TEST(Gondila, RuleLinesAreWrittenAtEveryAllowedPress) {
-    Round round;
-    EXPECT_EQ(round.Press(Control::Command1), RuleLog());       // before the start
-    EXPECT_EQ(round.Press(Control::Command1), RuleLog());       // again, over the same text
-    round.session.StartRound();
-    EXPECT_EQ(round.Press(Control::Command1), Log{"message 0 [Правописание Gondila] Вначале дайте ответ, затем можете повторить правило."});
-    round.session.Press(Control::Command3);
-    EXPECT_EQ(round.Press(Control::Command1), RuleLog());       // answered
-    for (int step = 0; step < 31; ++step) round.session.Press(Control::Command5);
+    SessionRound round(Profile);
+    EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // before the start
+    EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // again, over the same text
+    round.Start();
+    EXPECT_EQ(round.WrittenBy(Control::Command1), Log{"message 0 [Правописание Gondila] Вначале дайте ответ, затем можете повторить правило."});
+    round.Press(Control::Command3);
+    EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // answered
+    for (int step = 0; step < 31; ++step) round.Press(Control::Command5);
     ASSERT_GT(round.session.Position(), 31);
-    EXPECT_EQ(round.Press(Control::Command1), RuleLog());       // finished
+    EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // finished
 }
 
 TEST(Gondila, RuleTextNamesTheExceptionsSpeltRight) {

@@ -8,32 +8,28 @@
 #include <gtest/gtest.h>
 
 #include "programs/gondila/gondila.h"
+#include "tests/support/case_name.h"
 #include "tests/support/tallied_windows_suite.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
+#include "windows/text.h"
 
 namespace gondila {
 namespace {
 
 using drill::Control;
 using drill::Form;
-using drillwin::ProgramWindows;
-using drillwin::testing::Click;
+using drill::testing::CaseName;
 using drillwin::testing::TalliedWindows;
 using drillwin::testing::TalliedWindowsTest;
 
-INSTANTIATE_TEST_SUITE_P(Gondila, TalliedWindowsTest,
-                         ::testing::Values(TalliedWindows{"Gondila", &Program(), &Profile}),
-                         [](const auto&) { return std::string("Gondila"); });
+INSTANTIATE_TEST_SUITE_P(Gondila, TalliedWindowsTest, ::testing::Values(TalliedWindows{"Gondila", &Program(), &Profile}),
+                         CaseName());
 
-class GondilaWindows : public ::testing::Test {
+class GondilaWindows : public drillwin::testing::StartedProgramTest<&Program> {
 protected:
-    GondilaWindows() { windows.ShowMainWindow(); }
-    void Press(Control button) { Click(windows.Button(button)); }
     QImage RulesWindow() { return windows.Window(Form::Form2)->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    ProgramWindows windows{Program()};
 };
 
 // What the rules window must look like: its pale ground with the ten lines, each beginning at its
@@ -49,7 +45,7 @@ QImage ExpectedRules(const QWidget& window) {
     const int ascent = QFontMetrics(font).ascent();
     for (const drill::RuleLine& line : Profile.RuleLines) {
         painter.drawText(drillwin::Pixels(line.X), drillwin::Pixels(line.Y) + ascent,
-                         QString::fromStdU16String(std::u16string(line.Text)));
+                         drillwin::ToQString(line.Text));
     }
     return image;
 }
@@ -65,7 +61,7 @@ TEST_F(GondilaWindows, RulesWindowOpensEmptyAndShowsTheTenLines) {
 TEST_F(GondilaWindows, EveryRuleLineFitsTheWindow) {
     const QFontMetrics metrics(drillwin::MakeFont(Forms[1].font, Forms[1].font));
     for (const drill::RuleLine& line : Profile.RuleLines) {
-        const QString text = QString::fromStdU16String(std::u16string(line.Text));
+        const QString text = drillwin::ToQString(line.Text);
         EXPECT_LE(drillwin::Pixels(line.X) + metrics.horizontalAdvance(text), drillwin::Pixels(Forms[1].width))
             << text.toStdString();
         EXPECT_LE(drillwin::Pixels(line.Y) + metrics.height(), drillwin::Pixels(Forms[1].height)) << text.toStdString();
@@ -100,16 +96,6 @@ TEST_F(GondilaWindows, RulesComeBackAfterTheWindowIsClosedAndReopened) {
     Press(Control::Command1);
     ASSERT_NE(windows.Window(Form::Form2), nullptr);
     EXPECT_TRUE(RulesWindow() == ExpectedRules(*windows.Window(Form::Form2)));
-}
-
-TEST_F(GondilaWindows, ExitEndsTheProgramWithEveryWindow) {
-    Press(Control::Command1);
-    Press(Control::Command6);
-    Press(Control::Command7);
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_EQ(windows.Window(Form::Form3), nullptr);
 }
 
 }  // namespace

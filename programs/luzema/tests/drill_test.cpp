@@ -7,38 +7,32 @@
 
 #include "engine/comma_drill.h"
 #include "programs/luzema/bank.h"
+#include "tests/support/comma_pass.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/transition_table.h"
 
 namespace luzema {
 namespace {
 
 using drill::Control;
 using drill::Text;
+using drill::testing::CaseName;
+using drill::testing::CommaEndLine;
+using drill::testing::CommaRulesWarningLine;
+using drill::testing::ConfirmWarningLine;
+using drill::testing::Log;
 using drill::testing::RecordingPlatform;
+using drill::testing::RestoreWarningLine;
 using drill::testing::Utf8;
-using Log = std::vector<std::string>;
 
 // Row 1 (the longest, with ё) first, row 4 last.
-const std::vector<int> kOrder = {1, 7, 3, 8, 6, 9, 2, 5, 4};
+const std::vector<int> ScriptedOrder = {1, 7, 3, 8, 6, 9, 2, 5, 4};
 
 std::string Shown(int number) { return Utf8(Bank().Row(number).ShownText); }
 std::string Expected(int number) { return Utf8(Bank().Row(number).ExpectedText); }
 
-const std::string kRulesWarning = "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
-const std::string kRestoreWarning = "message 48 [Luzema] Повтор возможен до проверки.";
-const std::string kConfirmWarning = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
-const std::string kEnd = "message 64 [Luzema] Опрос окончен.";
-
-struct Pass {
-    RecordingPlatform platform;
-    drill::CommaDrill drill{Bank(), u"Luzema", platform};
-
-    explicit Pass(const std::vector<int>& order = kOrder) { platform.ScriptOrder(order, 9); }
-    void Type(const Text& text) { platform.text1 = text; }
-    void Type(std::string_view text) { platform.text1 = drill::testing::Utf16(text); }
-    void Press(Control button) { drill.Press(button); }
-    // The sentence on show, as the bank has it.
-    const drill::SentenceItem& Row() const { return Bank().Row(drill.Order().Slot(drill.Position())); }
+struct Pass : drill::testing::CommaPass {
+    explicit Pass(const std::vector<int>& order = ScriptedOrder) : CommaPass(Bank(), order) {}
 };
 
 // Finished: nine skipped sentences, so the box still holds the last sentence as shown.
@@ -52,7 +46,7 @@ void Bring(Pass& pass, State state) {
     switch (state) {
         case State::Edited: pass.Type("Лодка, управляемая"); break;
         case State::AnsweredRight:
-            pass.Type(Text(pass.Row().ExpectedText));
+            pass.Type(pass.Row().ExpectedText);
             pass.Press(Control::Command4);
             break;
         case State::AnsweredWrong: pass.Press(Control::Command4); break;
@@ -61,7 +55,7 @@ void Bring(Pass& pass, State state) {
             break;
         case State::FinishedRight:
             for (int k = 0; k < 9; ++k) {
-                pass.Type(Text(pass.Row().ExpectedText));
+                pass.Type(pass.Row().ExpectedText);
                 pass.Press(Control::Command4);
                 pass.Press(Control::Command5);
             }
@@ -71,93 +65,78 @@ void Bring(Pass& pass, State state) {
     pass.platform.TakeLog();
 }
 
-struct Transition {
-    const char* name;
-    State state;
-    Control button;
-    Log expectedLog;
-    int position;
-    int answerCount;
-    int errorsAdded;
-};
-
-void PrintTo(const Transition& t, std::ostream* out) { *out << t.name; }
+using Transition = drill::testing::Transition<State>;
 
 class RealBankTransitions : public ::testing::TestWithParam<Transition> {};
 
 TEST_P(RealBankTransitions, WritesExactlyWhatTheStateCallsFor) {
-    const Transition& t = GetParam();
     Pass pass;
-    Bring(pass, t.state);
-    const int errorsBefore = pass.drill.ErrorCount();
-    pass.Press(t.button);
-    EXPECT_EQ(pass.platform.log, t.expectedLog);
-    EXPECT_EQ(pass.drill.Position(), t.position);
-    EXPECT_EQ(pass.drill.AnswerCount(), t.answerCount);
-    EXPECT_EQ(pass.drill.ErrorCount() - errorsBefore, t.errorsAdded);
+    Bring(pass, GetParam().state);
+    drill::testing::ExpectTransition(pass.platform, pass.drill, GetParam());
 }
 
-const std::string kText1 = "Text1 := ";
-const std::string kShownFirst = kText1 + Shown(1);
-const std::string kShownSecond = kText1 + Shown(7);
-const std::string kShownLast = kText1 + Shown(4);
-const Log kMoveOnCounting = {"Label8 = ", "Label1 = ", "Label5 = 1", kShownSecond, "Label7 = 2"};
-const Log kMoveOn = {"Label8 = ", "Label1 = ", kShownSecond, "Label7 = 2"};
-const Log kEndAgain = {"Label8 = ", "Label1 = ", kEnd};
+const std::string BoxEmptied = "Text1 := ";
+const std::string ShownFirst = "Text1 := " + Shown(1);
+const std::string ShownSecond = "Text1 := " + Shown(7);
+const std::string ShownLast = "Text1 := " + Shown(4);
+const Log MoveOnCounting = {"Label8 = ", "Label1 = ", "Label5 = 1", ShownSecond, "Label7 = 2"};
+const Log MoveOn = {"Label8 = ", "Label1 = ", ShownSecond, "Label7 = 2"};
+const Log EndAgain = {"Label8 = ", "Label1 = ", CommaEndLine};
 
+// The error counts are whole counts: AnsweredWrong brings one error with it, Finished nine.
 INSTANTIATE_TEST_SUITE_P(
     EveryStateAndButton, RealBankTransitions,
     ::testing::Values(
         Transition{"NotStarted_Rules", State::NotStarted, Control::Command1, {"show Form2"}, 0, 0, 0},
-        Transition{"NotStarted_Start", State::NotStarted, Control::Command2, {"reseed", kShownFirst, "Label7 = 1"}, 1, 0, 0},
-        Transition{"NotStarted_Restore", State::NotStarted, Control::Command3, {kText1}, 0, 0, 0},
+        Transition{"NotStarted_Start", State::NotStarted, Control::Command2, {"reseed", ShownFirst, "Label7 = 1"}, 1, 0, 0},
+        Transition{"NotStarted_Restore", State::NotStarted, Control::Command3, {BoxEmptied}, 0, 0, 0},
         Transition{"NotStarted_Check", State::NotStarted, Control::Command4, {}, 0, 0, 0},
         Transition{"NotStarted_Next", State::NotStarted, Control::Command5, {}, 0, 0, 0},
         Transition{"NotStarted_Exit", State::NotStarted, Control::Command7, {"end"}, 0, 0, 0},
 
-        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {kRulesWarning}, 1, 0, 0},
+        Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
         Transition{"Unanswered_Start", State::Unanswered, Control::Command2, {}, 1, 0, 0},
-        Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {kShownFirst}, 1, 0, 0},
+        Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {ShownFirst}, 1, 0, 0},
         Transition{"Unanswered_Check", State::Unanswered, Control::Command4,
                    {"Label8 = " + Shown(1), "Label5 = 1", "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
-        Transition{"Unanswered_Next", State::Unanswered, Control::Command5, kMoveOnCounting, 2, 0, 1},
+        Transition{"Unanswered_Next", State::Unanswered, Control::Command5, MoveOnCounting, 2, 0, 1},
         Transition{"Unanswered_Exit", State::Unanswered, Control::Command7, {"end"}, 1, 0, 0},
 
-        Transition{"Edited_Rules", State::Edited, Control::Command1, {kRulesWarning}, 1, 0, 0},
+        Transition{"Edited_Rules", State::Edited, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
         Transition{"Edited_Start", State::Edited, Control::Command2, {}, 1, 0, 0},
-        Transition{"Edited_Restore", State::Edited, Control::Command3, {kShownFirst}, 1, 0, 0},
+        Transition{"Edited_Restore", State::Edited, Control::Command3, {ShownFirst}, 1, 0, 0},
         Transition{"Edited_Check", State::Edited, Control::Command4,
                    {"Label8 = Лодка, управляемая", "Label5 = 1", "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
-        Transition{"Edited_Next", State::Edited, Control::Command5, {kConfirmWarning}, 1, 0, 0},
+        Transition{"Edited_Next", State::Edited, Control::Command5, {ConfirmWarningLine}, 1, 0, 0},
         Transition{"Edited_Exit", State::Edited, Control::Command7, {"end"}, 1, 0, 0},
 
         Transition{"AnsweredRight_Rules", State::AnsweredRight, Control::Command1, {"show Form2"}, 1, 1, 0},
         Transition{"AnsweredRight_Start", State::AnsweredRight, Control::Command2, {}, 1, 1, 0},
-        Transition{"AnsweredRight_Restore", State::AnsweredRight, Control::Command3, {kRestoreWarning}, 1, 1, 0},
-        Transition{"AnsweredRight_Check", State::AnsweredRight, Control::Command4, {kText1}, 1, 2, 0},
-        Transition{"AnsweredRight_Next", State::AnsweredRight, Control::Command5, kMoveOn, 2, 0, 0},
+        Transition{"AnsweredRight_Restore", State::AnsweredRight, Control::Command3, {RestoreWarningLine}, 1, 1, 0},
+        Transition{"AnsweredRight_Check", State::AnsweredRight, Control::Command4, {BoxEmptied}, 1, 2, 0},
+        Transition{"AnsweredRight_Next", State::AnsweredRight, Control::Command5, MoveOn, 2, 0, 0},
         Transition{"AnsweredRight_Exit", State::AnsweredRight, Control::Command7, {"end"}, 1, 1, 0},
 
-        Transition{"AnsweredWrong_Rules", State::AnsweredWrong, Control::Command1, {"show Form2"}, 1, 1, 0},
-        Transition{"AnsweredWrong_Restore", State::AnsweredWrong, Control::Command3, {kRestoreWarning}, 1, 1, 0},
-        Transition{"AnsweredWrong_Check", State::AnsweredWrong, Control::Command4, {kText1}, 1, 2, 0},
-        Transition{"AnsweredWrong_Next", State::AnsweredWrong, Control::Command5, kMoveOn, 2, 0, 0},
+        Transition{"AnsweredWrong_Rules", State::AnsweredWrong, Control::Command1, {"show Form2"}, 1, 1, 1},
+        Transition{"AnsweredWrong_Restore", State::AnsweredWrong, Control::Command3, {RestoreWarningLine}, 1, 1, 1},
+        Transition{"AnsweredWrong_Check", State::AnsweredWrong, Control::Command4, {BoxEmptied}, 1, 2, 1},
+        Transition{"AnsweredWrong_Next", State::AnsweredWrong, Control::Command5, MoveOn, 2, 0, 1},
 
-        Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 10, 0, 0},
-        Transition{"Finished_Start", State::Finished, Control::Command2, {}, 10, 0, 0},
-        Transition{"Finished_Restore", State::Finished, Control::Command3, {kShownLast}, 10, 0, 0},
-        Transition{"Finished_Check", State::Finished, Control::Command4, {}, 10, 0, 0},
-        Transition{"Finished_Next", State::Finished, Control::Command5, kEndAgain, 11, 0, 0},
-        Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 10, 0, 0},
+        Transition{"Finished_Rules", State::Finished, Control::Command1, {"show Form2"}, 10, 0, 9},
+        Transition{"Finished_Start", State::Finished, Control::Command2, {}, 10, 0, 9},
+        Transition{"Finished_Restore", State::Finished, Control::Command3, {ShownLast}, 10, 0, 9},
+        Transition{"Finished_Check", State::Finished, Control::Command4, {}, 10, 0, 9},
+        Transition{"Finished_Next", State::Finished, Control::Command5, EndAgain, 11, 0, 9},
+        Transition{"Finished_Exit", State::Finished, Control::Command7, {"end"}, 10, 0, 9},
 
         Transition{"FinishedRight_Rules", State::FinishedRight, Control::Command1, {"show Form2"}, 10, 0, 0},
-        Transition{"FinishedRight_Restore", State::FinishedRight, Control::Command3, {kShownLast}, 10, 0, 0},
+        Transition{"FinishedRight_Restore", State::FinishedRight, Control::Command3, {ShownLast}, 10, 0, 0},
         Transition{"FinishedRight_Check", State::FinishedRight, Control::Command4, {}, 10, 0, 0},
-        Transition{"FinishedRight_Next", State::FinishedRight, Control::Command5, {kConfirmWarning}, 10, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+        Transition{"FinishedRight_Next", State::FinishedRight, Control::Command5, {ConfirmWarningLine}, 10, 0, 0}),
+    CaseName());
 
 TEST(RealBank, ExactSentencesPassAndEverythingElseFails) {
-    for (const int number : kOrder) {
+    for (const int number : ScriptedOrder) {
         const Text expected(Bank().Row(number).ExpectedText);
         Text withE = expected;
         std::replace(withE.begin(), withE.end(), u'ё', u'е');
@@ -213,13 +192,13 @@ TEST(RealBank, AWholeRightPassCountsNoErrorAndNumbersTheSentences) {
     for (int place = 1; place <= 9; ++place) {
         SCOPED_TRACE("place " + std::to_string(place));
         EXPECT_EQ(pass.platform.Caption(Control::Label7), std::to_string(place));
-        EXPECT_EQ(Utf8(pass.platform.text1), Shown(kOrder[static_cast<std::size_t>(place - 1)]));
-        pass.Type(Expected(kOrder[static_cast<std::size_t>(place - 1)]));
+        EXPECT_EQ(Utf8(pass.platform.text1), Shown(ScriptedOrder[static_cast<std::size_t>(place - 1)]));
+        pass.Type(Expected(ScriptedOrder[static_cast<std::size_t>(place - 1)]));
         pass.Press(Control::Command4);
         EXPECT_EQ(pass.platform.Caption(Control::Label1), "Правильно");
         pass.Press(Control::Command5);
     }
-    EXPECT_EQ(pass.platform.Messages(), Log{kEnd});
+    EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
     EXPECT_EQ(pass.drill.ErrorCount(), 0);
     EXPECT_EQ(pass.platform.Caption(Control::Label5), "");
     EXPECT_EQ(pass.platform.Caption(Control::Label7), "9");
@@ -235,11 +214,11 @@ TEST(RealBank, NineMissedSentencesEndWithNineErrors) {
         pass.Press(Control::Command2);
         for (int place = 1; place <= 9; ++place) {
             if (miss != Miss::Skip) pass.Press(Control::Command4);
-            if (miss == Miss::WrongThenCorrected) pass.Type(Expected(kOrder[static_cast<std::size_t>(place - 1)]));
+            if (miss == Miss::WrongThenCorrected) pass.Type(Expected(ScriptedOrder[static_cast<std::size_t>(place - 1)]));
             pass.Press(Control::Command5);
             EXPECT_EQ(pass.platform.Caption(Control::Label5), std::to_string(place));
         }
-        EXPECT_EQ(pass.platform.Messages(), Log{kEnd});
+        EXPECT_EQ(pass.platform.Messages(), Log{CommaEndLine});
         EXPECT_EQ(pass.drill.ErrorCount(), 9);
 
         // Every further press says the pass is over again (or, when the box holds the pupil's
@@ -248,7 +227,7 @@ TEST(RealBank, NineMissedSentencesEndWithNineErrors) {
         pass.Press(Control::Command5);
         pass.Press(Control::Command5);
         pass.Press(Control::Command2);
-        const std::string further = miss == Miss::WrongThenCorrected ? kConfirmWarning : kEnd;
+        const std::string further = miss == Miss::WrongThenCorrected ? ConfirmWarningLine : CommaEndLine;
         EXPECT_EQ(pass.platform.Messages(), (Log{further, further}));
         EXPECT_EQ(pass.platform.Caption(Control::Label5), "9");
         EXPECT_EQ(pass.platform.Caption(Control::Label7), "9");
@@ -278,13 +257,13 @@ TEST(RealBank, RestoreAfterSpoilingThenNextCountsTheSkip) {
     pass.Press(Control::Command2);
     pass.Type("");
     pass.Press(Control::Command5);
-    EXPECT_EQ(pass.platform.Messages(), Log{kConfirmWarning});
+    EXPECT_EQ(pass.platform.Messages(), Log{ConfirmWarningLine});
     pass.Press(Control::Command3);
     EXPECT_EQ(Utf8(pass.platform.text1), Shown(1));
     pass.Press(Control::Command5);
     EXPECT_EQ(pass.drill.Position(), 2);
     EXPECT_EQ(pass.platform.Caption(Control::Label5), "1");
-    EXPECT_EQ(pass.platform.Messages(), Log{kConfirmWarning});
+    EXPECT_EQ(pass.platform.Messages(), Log{ConfirmWarningLine});
 }
 
 }  // namespace

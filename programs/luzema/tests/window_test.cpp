@@ -15,22 +15,18 @@
 #include "programs/luzema/luzema.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
+#include "windows/text.h"
 
 namespace luzema {
 namespace {
 
 using drill::Control;
 using drill::Form;
-using drillwin::ProgramWindows;
-using drillwin::testing::Click;
+using drillwin::ToQString;
 using drillwin::testing::SeenMessage;
 
-const QString kWrong = QStringLiteral("Ошибка. Ваш ответ:");
-const QString kRight = QStringLiteral("Правильно");
-
-QString FromUtf16(drill::TextView text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
+const QString WrongVerdict = QStringLiteral("Ошибка. Ваш ответ:");
+const QString RightVerdict = QStringLiteral("Правильно");
 
 // Types text as key presses that carry it, one character (or surrogate pair) per key, the way a
 // keyboard layout delivers Cyrillic.
@@ -60,38 +56,22 @@ void Paste(QPlainTextEdit* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
-class LuzemaWindows : public ::testing::Test {
+class LuzemaWindows : public drillwin::testing::StartedProgramTest<&Program> {
 protected:
-    LuzemaWindows() { windows.ShowMainWindow(); }
-
-    QAbstractButton* Button(Control name) { return windows.Button(name); }
     QPlainTextEdit* Box() { return windows.TextBox(); }
-    QString Caption(Control label, Form form = Form::Form1) {
-        const QLabel* target = windows.Label(form, label);
-        return target ? target->text() : QStringLiteral("<no label>");
-    }
-    QString BoxText() { return FromUtf16(windows.GetText(Control::Text1)); }
-
+    QString BoxText() { return ToQString(windows.GetText(Control::Text1)); }
     // The bank row whose sentence the box was given.
-    const drill::SentenceItem& RowOnShow() {
-        for (const drill::SentenceItem& row : Bank().Rows()) {
-            if (FromUtf16(row.ShownText) == Box()->toPlainText()) return row;
-        }
-        ADD_FAILURE() << "the box holds no sentence of the bank: " << Box()->toPlainText().toStdString();
-        return Bank().Row(1);
-    }
+    const drill::SentenceItem& RowOnShow() { return StartedProgram::RowOnShow(Bank()); }
 
     // Clicks where the commas go and types each one with a real key.
     void TypeCommas(const drill::SentenceItem& row) {
-        const QString expected = FromUtf16(row.ExpectedText);
+        const QString expected = ToQString(row.ExpectedText);
         for (qsizetype i = 0; i < expected.size(); ++i) {
             if (expected.at(i) != u',') continue;
             PutCursor(Box(), static_cast<int>(i));
             QTest::keyClick(Box(), Qt::Key_Comma);
         }
     }
-
-    ProgramWindows windows{Program()};
 };
 
 void ExpectMessage(const std::vector<SeenMessage>& seen, const char* text, QMessageBox::Icon icon) {
@@ -109,9 +89,9 @@ TEST_F(LuzemaWindows, MainWindowMatchesItsTable) {
 }
 
 TEST_F(LuzemaWindows, RulesWindowStatesTheRuleInOneSentence) {
-    EXPECT_TRUE(Click(Button(Control::Command1)).empty());
+    EXPECT_TRUE(Press(Control::Command1).empty());
     drillwin::testing::ExpectMatchesLayout(windows.Window(Form::Form2), Forms[1]);
-    const QString rule = Caption(Control::Label1, Form::Form2);
+    const QString rule = Text(Control::Label1, Form::Form2);
     EXPECT_EQ(rule, "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.");
     EXPECT_EQ(rule.size(), 82);
     const QLabel* label = windows.Label(Form::Form2, Control::Label1);
@@ -124,26 +104,26 @@ TEST_F(LuzemaWindows, FocusRunsFromTheRulesButtonThroughTheTextBox) {
 }
 
 TEST_F(LuzemaWindows, EnterTypesALineBreakThatTheCheckSees) {
-    Click(Button(Control::Command2));
+    Press(Control::Command2);
     const drill::SentenceItem& row = RowOnShow();
     TypeCommas(row);
-    const QString expected = FromUtf16(row.ExpectedText);
+    const QString expected = ToQString(row.ExpectedText);
     PutCursor(Box(), static_cast<int>(expected.indexOf(u' ')) + 1);
     QTest::keyClick(Box(), Qt::Key_Return);
     QString typed = expected;
     typed.insert(typed.indexOf(u' ') + 1, u'\n');
     EXPECT_EQ(BoxText(), typed);
 
-    Click(Button(Control::Command4));
-    EXPECT_EQ(Caption(Control::Label1), kWrong);
-    EXPECT_EQ(Caption(Control::Label8), typed);
-    EXPECT_EQ(Caption(Control::Label5), "1");
+    Press(Control::Command4);
+    EXPECT_EQ(Text(Control::Label1), WrongVerdict);
+    EXPECT_EQ(Text(Control::Label8), typed);
+    EXPECT_EQ(Text(Control::Label5), "1");
 }
 
 TEST_F(LuzemaWindows, LongestSentencesShowInFullInTheBox) {
     for (const int number : {1, 7}) {
         for (const drill::TextView text : {Bank().Row(number).ShownText, Bank().Row(number).ExpectedText}) {
-            SCOPED_TRACE(QString(FromUtf16(text)).toStdString());
+            SCOPED_TRACE(ToQString(text).toStdString());
             windows.SetText(Control::Text1, text);
             QApplication::processEvents();
             const QTextBlock block = Box()->document()->firstBlock();
@@ -161,7 +141,7 @@ TEST_F(LuzemaWindows, ALongWrongAnswerWrapsWithinItsLabel) {
     const QLabel* label = windows.Label(Form::Form1, Control::Label8);
     EXPECT_TRUE(label->wordWrap());
     for (const int number : {1, 7}) {
-        const QString expected = FromUtf16(Bank().Row(number).ExpectedText);
+        const QString expected = ToQString(Bank().Row(number).ExpectedText);
         QString withoutBlanks = expected;
         withoutBlanks.remove(u' ');
         for (const QString& answer : {expected + " ", withoutBlanks}) {
@@ -194,20 +174,20 @@ TEST_F(LuzemaWindows, AMegabyteAnswerShowsItsBeginningAsAShortOneWould) {
 
 // Each sentence answered right by typing its commas, one after another to the end.
 TEST_F(LuzemaWindows, WholeRightPassByTypedCommas) {
-    EXPECT_TRUE(Click(Button(Control::Command2)).empty());
+    EXPECT_TRUE(Press(Control::Command2).empty());
     std::vector<int> seenRows;
     for (int place = 1; place <= 9; ++place) {
-        ASSERT_EQ(Caption(Control::Label7), QString::number(place));
+        ASSERT_EQ(Text(Control::Label7), QString::number(place));
         const drill::SentenceItem& row = RowOnShow();
         seenRows.push_back(row.Number);
         TypeCommas(row);
-        ASSERT_EQ(BoxText(), FromUtf16(row.ExpectedText));
-        EXPECT_TRUE(Click(Button(Control::Command4)).empty());
-        EXPECT_EQ(Caption(Control::Label1), kRight);
-        EXPECT_EQ(Caption(Control::Label8), "");
-        EXPECT_TRUE(Click(Button(Control::Command1)).empty()) << "the rule may be read after the check";
-        const std::vector<SeenMessage> seen = Click(Button(Control::Command5));
-        EXPECT_EQ(Caption(Control::Label1), "");
+        ASSERT_EQ(BoxText(), ToQString(row.ExpectedText));
+        EXPECT_TRUE(Press(Control::Command4).empty());
+        EXPECT_EQ(Text(Control::Label1), RightVerdict);
+        EXPECT_EQ(Text(Control::Label8), "");
+        EXPECT_TRUE(Press(Control::Command1).empty()) << "the rule may be read after the check";
+        const std::vector<SeenMessage> seen = Press(Control::Command5);
+        EXPECT_EQ(Text(Control::Label1), "");
         if (place < 9) {
             EXPECT_TRUE(seen.empty());
         } else {
@@ -216,56 +196,56 @@ TEST_F(LuzemaWindows, WholeRightPassByTypedCommas) {
     }
     std::sort(seenRows.begin(), seenRows.end());
     EXPECT_EQ(seenRows, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(Caption(Control::Label5), "");
-    EXPECT_EQ(Caption(Control::Label7), "9");
-    EXPECT_TRUE(Click(Button(Control::Command2)).empty()) << "one pass per run";
+    EXPECT_EQ(Text(Control::Label5), "");
+    EXPECT_EQ(Text(Control::Label7), "9");
+    EXPECT_TRUE(Press(Control::Command2).empty()) << "one pass per run";
 }
 
 // Every way of getting a sentence wrong, one per place, as a pupil would run into them.
 TEST_F(LuzemaWindows, WholePassWithMistakes) {
     // Before the start: checking and moving on do nothing, restoring empties the box.
     Type(Box(), QStringLiteral("проба"));
-    EXPECT_TRUE(Click(Button(Control::Command4)).empty());
-    EXPECT_TRUE(Click(Button(Control::Command5)).empty());
+    EXPECT_TRUE(Press(Control::Command4).empty());
+    EXPECT_TRUE(Press(Control::Command5).empty());
     EXPECT_EQ(BoxText(), "проба");
-    Click(Button(Control::Command3));
+    Press(Control::Command3);
     EXPECT_EQ(BoxText(), "");
 
-    Click(Button(Control::Command2));
+    Press(Control::Command2);
     int errors = 0;
     for (int place = 1; place <= 9; ++place) {
         SCOPED_TRACE("place " + std::to_string(place));
-        ASSERT_EQ(Caption(Control::Label7), QString::number(place));
+        ASSERT_EQ(Text(Control::Label7), QString::number(place));
         const drill::SentenceItem& row = RowOnShow();
-        const QString shown = FromUtf16(row.ShownText);
-        const QString expected = FromUtf16(row.ExpectedText);
+        const QString shown = ToQString(row.ShownText);
+        const QString expected = ToQString(row.ExpectedText);
         bool skipped = false;
-        ExpectMessage(Click(Button(Control::Command1)), "Вначале дайте ответ, затем можете повторить правило.",
+        ExpectMessage(Press(Control::Command1), "Вначале дайте ответ, затем можете повторить правило.",
                       QMessageBox::Warning);
         switch (place) {
             case 1: {  // the right commas and a blank after the full stop
                 TypeCommas(row);
                 PutCursor(Box(), static_cast<int>(expected.size()));
                 QTest::keyClick(Box(), Qt::Key_Space);
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
                 ++errors;
-                EXPECT_EQ(Caption(Control::Label8), expected + " ");
+                EXPECT_EQ(Text(Control::Label8), expected + " ");
                 break;
             }
             case 2: {  // one comma typed after the wrong word
                 PutCursor(Box(), static_cast<int>(shown.indexOf(u' ')));
                 QTest::keyClick(Box(), Qt::Key_Comma);
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
                 ++errors;
                 break;
             }
             case 3: {  // edited, then moving on without a check: asked to confirm; restored, then a skip
                 QTest::keyClick(Box(), Qt::Key_End, Qt::ControlModifier);
                 Type(Box(), QStringLiteral("ё"));
-                ExpectMessage(Click(Button(Control::Command5)), "Подтвердите Вашу расстановку запятых.",
+                ExpectMessage(Press(Control::Command5), "Подтвердите Вашу расстановку запятых.",
                               QMessageBox::Warning);
-                EXPECT_EQ(Caption(Control::Label7), "3");
-                EXPECT_TRUE(Click(Button(Control::Command3)).empty());
+                EXPECT_EQ(Text(Control::Label7), "3");
+                EXPECT_TRUE(Press(Control::Command3).empty());
                 EXPECT_EQ(BoxText(), shown);
                 skipped = true;
                 break;
@@ -280,44 +260,44 @@ TEST_F(LuzemaWindows, WholePassWithMistakes) {
                 }
                 Type(Box(), spelt);
                 EXPECT_EQ(BoxText(), spelt);
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
                 ++errors;
-                EXPECT_EQ(Caption(Control::Label8), spelt);
+                EXPECT_EQ(Text(Control::Label8), spelt);
                 break;
             }
             case 5: {  // wrong, then corrected: one error, and moving on needs no confirmation
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
                 ++errors;
-                ExpectMessage(Click(Button(Control::Command3)), "Повтор возможен до проверки.", QMessageBox::Warning);
+                ExpectMessage(Press(Control::Command3), "Повтор возможен до проверки.", QMessageBox::Warning);
                 EXPECT_EQ(BoxText(), shown);
                 TypeCommas(row);
                 break;
             }
             case 6: {  // right, then a second check: the box is emptied, nothing else changes
                 TypeCommas(row);
-                Click(Button(Control::Command4));
-                EXPECT_EQ(Caption(Control::Label1), kRight);
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
+                EXPECT_EQ(Text(Control::Label1), RightVerdict);
+                Press(Control::Command4);
                 EXPECT_EQ(BoxText(), "");
-                EXPECT_EQ(Caption(Control::Label1), kRight);
+                EXPECT_EQ(Text(Control::Label1), RightVerdict);
                 break;
             }
             case 7: {  // checked untouched
-                Click(Button(Control::Command4));
+                Press(Control::Command4);
                 ++errors;
-                EXPECT_EQ(Caption(Control::Label8), shown);
+                EXPECT_EQ(Text(Control::Label8), shown);
                 break;
             }
             default:  // skipped untouched
                 skipped = true;
                 break;
         }
-        EXPECT_EQ(Caption(Control::Label5), errors ? QString::number(errors) : QString());
-        const std::vector<SeenMessage> seen = Click(Button(Control::Command5));
+        EXPECT_EQ(Text(Control::Label5), errors ? QString::number(errors) : QString());
+        const std::vector<SeenMessage> seen = Press(Control::Command5);
         if (skipped) ++errors;
-        EXPECT_EQ(Caption(Control::Label1), "");
-        EXPECT_EQ(Caption(Control::Label8), "");
-        EXPECT_EQ(Caption(Control::Label5), QString::number(errors)) << "moving on counts no second error";
+        EXPECT_EQ(Text(Control::Label1), "");
+        EXPECT_EQ(Text(Control::Label8), "");
+        EXPECT_EQ(Text(Control::Label5), QString::number(errors)) << "moving on counts no second error";
         if (place < 9) {
             EXPECT_TRUE(seen.empty());
         } else {
@@ -325,8 +305,8 @@ TEST_F(LuzemaWindows, WholePassWithMistakes) {
         }
     }
     EXPECT_EQ(errors, 8);
-    ExpectMessage(Click(Button(Control::Command5)), "Опрос окончен.", QMessageBox::Information);
-    EXPECT_TRUE(Click(Button(Control::Command1)).empty());
+    ExpectMessage(Press(Control::Command5), "Опрос окончен.", QMessageBox::Information);
+    EXPECT_TRUE(Press(Control::Command1).empty());
 }
 
 struct Hostile {
@@ -341,26 +321,26 @@ class BadInput : public LuzemaWindows, public ::testing::WithParamInterface<Host
 
 TEST_P(BadInput, IsComparedExactlyAndShownLiterally) {
     const Hostile& input = GetParam();
-    Click(Button(Control::Command2));
-    const QString sentence = FromUtf16(RowOnShow().ExpectedText);
+    Press(Control::Command2);
+    const QString sentence = ToQString(RowOnShow().ExpectedText);
     Box()->selectAll();
     Paste(Box(), input.pasted);
     ASSERT_EQ(BoxText(), input.readBack);
 
-    EXPECT_TRUE(Click(Button(Control::Command4)).empty());
+    EXPECT_TRUE(Press(Control::Command4).empty());
     QLabel* label8 = windows.Label(Form::Form1, Control::Label8);
-    EXPECT_EQ(Caption(Control::Label1), kWrong);
+    EXPECT_EQ(Text(Control::Label1), WrongVerdict);
     EXPECT_EQ(label8->text(), input.readBack);
     EXPECT_EQ(label8->textFormat(), Qt::PlainText);
-    EXPECT_EQ(Caption(Control::Label5), "1");
+    EXPECT_EQ(Text(Control::Label5), "1");
     label8->grab();  // painting it must not fail either
 
     // The pupil may still put the sentence right and move on without a further error.
     Box()->selectAll();
     Paste(Box(), sentence);
-    EXPECT_TRUE(Click(Button(Control::Command5)).empty());
-    EXPECT_EQ(Caption(Control::Label5), "1");
-    EXPECT_EQ(Caption(Control::Label7), "2");
+    EXPECT_TRUE(Press(Control::Command5).empty());
+    EXPECT_EQ(Text(Control::Label5), "1");
+    EXPECT_EQ(Text(Control::Label7), "2");
 }
 
 QString Repeated(const QString& piece, qsizetype length) {
@@ -384,8 +364,8 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"Tabs", QStringLiteral("\tЛодка,\tуправляемая\t"), QStringLiteral("\tЛодка,\tуправляемая\t")},
         Hostile{"ControlCharacters", QStringLiteral("Лодка\u0000\u0001\u0007\u001b\u007f\u0085"),
                 QStringLiteral("Лодка\u0000\u0001\u0007\u001b\u007f\u0085")},
-        Hostile{"LoneSurrogates", QString::fromStdU16String(u"Лодка\xD800, \xDC00управляемая"),
-                QString::fromStdU16String(u"Лодка\xD800, \xDC00управляемая")},
+        Hostile{"LoneSurrogates", ToQString(u"Лодка\xD800, \xDC00управляемая"),
+                ToQString(u"Лодка\xD800, \xDC00управляемая")},
         Hostile{"RightToLeftMarks", QStringLiteral("\u200FЛодка\u202E, управляемая\u202C\u200E"),
                 QStringLiteral("\u200FЛодка\u202E, управляемая\u202C\u200E")},
         Hostile{"CombiningAccents", QStringLiteral("Ло\u0301дка, тве\u0308рдыми"), QStringLiteral("Ло\u0301дка, тве\u0308рдыми")},
@@ -396,24 +376,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LuzemaWindows, ANoBreakSpaceInPlaceOfABlankIsAnError) {
-    Click(Button(Control::Command2));
-    QString typed = FromUtf16(RowOnShow().ExpectedText);
+    Press(Control::Command2);
+    QString typed = ToQString(RowOnShow().ExpectedText);
     typed.replace(typed.indexOf(u' '), 1, QChar::Nbsp);
     Box()->selectAll();
     Paste(Box(), typed);
-    Click(Button(Control::Command4));
-    EXPECT_EQ(Caption(Control::Label1), kWrong);
-    EXPECT_EQ(Caption(Control::Label8), typed);
-}
-
-TEST_F(LuzemaWindows, ExitEndsTheProgramWithEveryWindow) {
-    Click(Button(Control::Command1));
-    ASSERT_NE(windows.Window(Form::Form2), nullptr);
-    Click(Button(Control::Command7));
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_FALSE(windows.Window(Form::Form1)->isVisible());
+    Press(Control::Command4);
+    EXPECT_EQ(Text(Control::Label1), WrongVerdict);
+    EXPECT_EQ(Text(Control::Label8), typed);
 }
 
 }  // namespace

@@ -4,20 +4,22 @@
 
 #include "engine/drill_session.h"
 #include "programs/mirskav/bank.h"
+#include "tests/support/case_name.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/session_round.h"
 #include "tests/support/tallied_program_suite.h"
 
 namespace mirskav {
 namespace {
 
 using drill::Control;
-using drill::DrillSession;
-using drill::testing::RecordingPlatform;
+using drill::testing::CaseName;
+using drill::testing::Log;
 using drill::testing::ResultLog;
+using drill::testing::SessionRound;
 using drill::testing::TalliedProgram;
 using drill::testing::TalliedProgramTest;
 using drill::testing::Utf8;
-using Log = std::vector<std::string>;
 
 INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedProgramTest,
                          ::testing::Values(TalliedProgram{
@@ -28,25 +30,9 @@ INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedProgramTest,
                              .yoInGap = {},
                              .phrases = true,
                          }),
-                         [](const auto&) { return std::string("Mirskav"); });
+                         CaseName());
 
-struct Round {
-    RecordingPlatform platform;
-    DrillSession session{Profile, platform};
-
-    void StartWith(std::vector<int> order) {
-        platform.ScriptOrder(order, 18);
-        session.StartRound();
-        platform.TakeLog();
-    }
-    Log Press(Control button) {
-        platform.TakeLog();
-        session.Press(button);
-        return platform.TakeLog();
-    }
-};
-
-const std::vector<int> kNone(3, 0);
+const std::vector<int> NoCounts(3, 0);
 
 TEST(Mirskav, EveryRowOfACategoryTakesTheSameOption) {
     // Adjectives and adverbs double the н, the participles keep one.
@@ -82,29 +68,29 @@ TEST(Mirskav, RowsWithAThirdWordOrAnYoKeepThemInBothTexts) {
 }
 
 TEST(Mirskav, DoubleNOnItem5IsAParticipleError) {
-    Round round;
-    round.StartWith({5});
-    EXPECT_EQ(round.Press(Control::Command4),
+    SessionRound round(Profile, {5});
+    round.Start();
+    EXPECT_EQ(round.WrittenBy(Control::Command4),
               (Log{"Label8 = Была ошибка", "Label1 = козочка испугана", "Label5 = 1"}));
-    EXPECT_EQ(round.Press(Control::Command3), Log{"Label1 = козочка испугана"});
-    EXPECT_EQ(round.Press(Control::Command6), ResultLog(1, {0, 1, 0}, 0, "1", {0, 1, 0}));
+    EXPECT_EQ(round.WrittenBy(Control::Command3), Log{"Label1 = козочка испугана"});
+    EXPECT_EQ(round.WrittenBy(Control::Command6), ResultLog(1, {0, 1, 0}, 0, "1", {0, 1, 0}));
 }
 
 TEST(Mirskav, SkippingItem11CountsAsUnansweredNotAsAnAdverbError) {
-    Round round;
-    round.StartWith({11, 12});
-    EXPECT_EQ(round.Press(Control::Command5),
+    SessionRound round(Profile, {11, 12});
+    round.Start();
+    EXPECT_EQ(round.WrittenBy(Control::Command5),
               (Log{"Label8 = ", "Label5 = 1", "Label1 = получил неожида_о", "Label7 = 2"}));
-    EXPECT_EQ(round.Press(Control::Command6), ResultLog(1, kNone, 1, "2", {0, 0, 2}));
+    EXPECT_EQ(round.WrittenBy(Control::Command6), ResultLog(1, NoCounts, 1, "2", {0, 0, 2}));
 }
 
 TEST(Mirskav, RulesWindowOpensWithoutWritingIntoIt) {
     // Mirskav's rules are labels of the window: the press only shows it.
-    Round round;
-    EXPECT_EQ(round.Press(Control::Command1), Log{"show Form2"});
-    round.StartWith({1});
-    round.session.Press(Control::Command4);
-    EXPECT_EQ(round.Press(Control::Command1), Log{"show Form2"});
+    SessionRound round(Profile, {1});
+    EXPECT_EQ(round.WrittenBy(Control::Command1), Log{"show Form2"});
+    round.Start();
+    round.Press(Control::Command4);
+    EXPECT_EQ(round.WrittenBy(Control::Command1), Log{"show Form2"});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "programs/mirskav/mirskav.h"
+#include "tests/support/case_name.h"
 #include "tests/support/tallied_windows_suite.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
@@ -15,19 +16,17 @@ namespace {
 
 using drill::Control;
 using drill::Form;
-using drillwin::ProgramWindows;
-using drillwin::testing::Click;
+using drill::testing::CaseName;
 using drillwin::testing::TalliedWindows;
 using drillwin::testing::TalliedWindowsTest;
 
-INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedWindowsTest,
-                         ::testing::Values(TalliedWindows{"Mirskav", &Program(), &Profile}),
-                         [](const auto&) { return std::string("Mirskav"); });
+INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedWindowsTest, ::testing::Values(TalliedWindows{"Mirskav", &Program(), &Profile}),
+                         CaseName());
 
-TEST(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
-    ProgramWindows windows{Program()};
-    windows.ShowMainWindow();
-    Click(windows.Button(Control::Command1));
+using MirskavWindows = drillwin::testing::StartedProgramTest<&Program>;
+
+TEST_F(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
+    Press(Control::Command1);
     QWidget* rules = windows.Window(Form::Form2);
     ASSERT_NE(rules, nullptr);
     EXPECT_EQ(rules->findChildren<QLabel*>().size(), 3);
@@ -45,12 +44,10 @@ TEST(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
     EXPECT_TRUE(windows.Label(Form::Form2, Control::Label3)->text().startsWith("3) В наречиях на  -О  и  -Е  пишется"));
 }
 
-TEST(MirskavWindows, NextButtonReadsDalee) {
-    ProgramWindows windows{Program()};
-    windows.ShowMainWindow();
-    EXPECT_EQ(windows.Button(Control::Command5)->text(), "Далее");
-    EXPECT_EQ(windows.Button(Control::Command3)->text(), "-н-");
-    EXPECT_EQ(windows.Button(Control::Command4)->text(), "-нн-");
+TEST_F(MirskavWindows, NextButtonReadsDalee) {
+    EXPECT_EQ(Button(Control::Command5)->text(), "Далее");
+    EXPECT_EQ(Button(Control::Command3)->text(), "-н-");
+    EXPECT_EQ(Button(Control::Command4)->text(), "-нн-");
 }
 
 }  // namespace

@@ -13,39 +13,16 @@ namespace {
 
 using drill::Control;
 using drill::Form;
-using drillwin::ProgramWindows;
-using drillwin::testing::Click;
 using drillwin::testing::SeenMessage;
 
-QString Text(const ProgramWindows& windows, Control label, Form form = Form::Form1) {
-    const QLabel* target = windows.Label(form, label);
-    return target ? target->text() : QStringLiteral("<no label>");
-}
-
-// The bank row whose prompt stands in Label1.
-const drill::DrillItem& RowOnShow(const ProgramWindows& windows) {
-    const std::u16string prompt = Text(windows, Control::Label1).toStdU16String();
-    for (const drill::DrillItem& row : Profile.Bank.Rows()) {
-        if (row.Prompt == prompt) return row;
-    }
-    ADD_FAILURE() << "no row has the prompt " << Text(windows, Control::Label1).toStdString();
-    return Profile.Bank.Row(1);
-}
-
-class TavrelWindows : public ::testing::Test {
-protected:
-    TavrelWindows() { windows.ShowMainWindow(); }
-    QAbstractButton* Button(Control name) { return windows.Button(name); }
-
-    ProgramWindows windows{Program()};
-};
+using TavrelWindows = drillwin::testing::StartedProgramTest<&Program>;
 
 TEST_F(TavrelWindows, MainWindowMatchesItsTable) {
     drillwin::testing::ExpectMatchesLayout(windows.Window(Form::Form1), Forms[0]);
 }
 
 TEST_F(TavrelWindows, RulesWindowMatchesItsTable) {
-    Click(Button(Control::Command1));
+    Press(Control::Command1);
     drillwin::testing::ExpectMatchesLayout(windows.Window(Form::Form2), Forms[1]);
 }
 
@@ -55,40 +32,40 @@ TEST_F(TavrelWindows, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
 }
 
 TEST_F(TavrelWindows, WholeRoundByClicks) {
-    EXPECT_TRUE(Click(Button(Control::Command2)).empty());
+    EXPECT_TRUE(Press(Control::Command2).empty());
     int errors = 0;
     for (int position = 1; position <= 23; ++position) {
-        ASSERT_EQ(Text(windows, Control::Label7), QString::number(position));
-        const drill::DrillItem& row = RowOnShow(windows);
+        ASSERT_EQ(Text(Control::Label7), QString::number(position));
+        const drill::DrillItem& row = RowOnShow(Profile.Bank);
         const bool firstIsRight = row.CorrectOption == Profile.FirstOption;
         const Control right = firstIsRight ? Control::Command3 : Control::Command4;
         const Control wrong = firstIsRight ? Control::Command4 : Control::Command3;
         switch (position % 4) {
             case 0:  // right
-                Click(Button(right));
-                EXPECT_EQ(Text(windows, Control::Label8), "");
+                Press(right);
+                EXPECT_EQ(Text(Control::Label8), "");
                 break;
             case 1:  // wrong, then right: one error
-                Click(Button(wrong));
-                Click(Button(right));
+                Press(wrong);
+                Press(right);
                 ++errors;
-                EXPECT_EQ(Text(windows, Control::Label8), "Была ошибка");
+                EXPECT_EQ(Text(Control::Label8), "Была ошибка");
                 break;
             case 2:  // right, then wrong: none
-                Click(Button(right));
-                Click(Button(wrong));
-                EXPECT_EQ(Text(windows, Control::Label8), "");
+                Press(right);
+                Press(wrong);
+                EXPECT_EQ(Text(Control::Label8), "");
                 break;
             case 3:  // skipped
                 break;
         }
         if (position % 4 != 3) {
-            EXPECT_EQ(Text(windows, Control::Label1).toStdU16String(), row.FullText);
+            EXPECT_EQ(Text(Control::Label1).toStdU16String(), row.FullText);
         }
-        const std::vector<SeenMessage> seen = Click(Button(Control::Command5));
+        const std::vector<SeenMessage> seen = Press(Control::Command5);
         if (position % 4 == 3) ++errors;
-        EXPECT_EQ(Text(windows, Control::Label5), errors ? QString::number(errors) : QString());
-        EXPECT_EQ(Text(windows, Control::Label8), "");
+        EXPECT_EQ(Text(Control::Label5), errors ? QString::number(errors) : QString());
+        EXPECT_EQ(Text(Control::Label8), "");
         if (position < 23) {
             EXPECT_TRUE(seen.empty());
         } else {
@@ -98,56 +75,46 @@ TEST_F(TavrelWindows, WholeRoundByClicks) {
             EXPECT_EQ(seen[0].icon, QMessageBox::Information);
         }
     }
-    EXPECT_EQ(Text(windows, Control::Label7), "23");
+    EXPECT_EQ(Text(Control::Label7), "23");
     // After the end: "Начало" does nothing, the end message repeats.
-    EXPECT_TRUE(Click(Button(Control::Command2)).empty());
-    EXPECT_EQ(Click(Button(Control::Command5)).size(), 1u);
+    EXPECT_TRUE(Press(Control::Command2).empty());
+    EXPECT_EQ(Press(Control::Command5).size(), 1u);
 }
 
 TEST_F(TavrelWindows, RulesGuardWarnsAndTheWindowIsReusedAndReopened) {
-    Click(Button(Control::Command2));
-    const std::vector<SeenMessage> seen = Click(Button(Control::Command1));
+    Press(Control::Command2);
+    const std::vector<SeenMessage> seen = Press(Control::Command1);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Вначале дайте ответ, затем можете повторить правило.");
     EXPECT_EQ(seen[0].title, "Tavrel");
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(windows.Window(Form::Form2), nullptr);
 
-    Click(Button(Control::Command3));
-    EXPECT_TRUE(Click(Button(Control::Command1)).empty());
+    Press(Control::Command3);
+    EXPECT_TRUE(Press(Control::Command1).empty());
     QWidget* rules = windows.Window(Form::Form2);
     ASSERT_NE(rules, nullptr);
     EXPECT_TRUE(rules->isVisible());
-    Click(Button(Control::Command1));
+    Press(Control::Command1);
     EXPECT_EQ(windows.Window(Form::Form2), rules) << "one rules window, reused";
 
     rules->close();
     QApplication::processEvents();
     EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    Click(Button(Control::Command1));
+    Press(Control::Command1);
     ASSERT_NE(windows.Window(Form::Form2), nullptr);
     EXPECT_TRUE(windows.Window(Form::Form2)->isVisible());
-    EXPECT_EQ(Text(windows, Control::Label1, Form::Form2), "При-");
+    EXPECT_EQ(Text(Control::Label1, Form::Form2), "При-");
 }
 
 TEST_F(TavrelWindows, LabelsShowMarkupLiterally) {
     windows.SetCaption(Form::Form1, Control::Label1, u"<b>пр_тих</b> <img src=x>");
-    EXPECT_EQ(Text(windows, Control::Label1), "<b>пр_тих</b> <img src=x>");
+    EXPECT_EQ(Text(Control::Label1), "<b>пр_тих</b> <img src=x>");
     EXPECT_EQ(windows.Label(Form::Form1, Control::Label1)->textFormat(), Qt::PlainText);
 }
 
-TEST_F(TavrelWindows, ExitEndsTheProgramWithEveryWindow) {
-    Click(Button(Control::Command1));
-    ASSERT_NE(windows.Window(Form::Form2), nullptr);
-    Click(Button(Control::Command7));
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr);
-    EXPECT_FALSE(windows.Window(Form::Form1)->isVisible());
-}
-
 TEST_F(TavrelWindows, ClosingTheMainWindowEndsTheProgram) {
-    Click(Button(Control::Command1));
+    Press(Control::Command1);
     windows.Window(Form::Form1)->close();
     QApplication::processEvents();
     EXPECT_TRUE(windows.Ended());

@@ -1,0 +1,39 @@
+#pragma once
+// A pass of the sentence drill on the recording platform, under Luzema's title, and the messages
+// it logs.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/comma_drill.h"
+#include "tests/support/recording_platform.h"
+
+namespace drill::testing {
+
+inline const std::string CommaRulesWarningLine =
+    "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
+inline const std::string RestoreWarningLine = "message 48 [Luzema] Повтор возможен до проверки.";
+inline const std::string ConfirmWarningLine = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
+inline const std::string CommaEndLine = "message 64 [Luzema] Опрос окончен.";
+
+// The drill of a bank whose draw shows the sentences in the given order.
+struct CommaPass {
+    RecordingPlatform platform;
+    CommaDrill drill;
+
+    CommaPass(const SentenceBank& bank, const std::vector<int>& order);
+
+    void Start() { drill.StartRound(); }
+    void Press(Control button) { drill.Press(button); }
+    // Leaves the text in the box, as the pupil's typing does.
+    void Type(TextView text) { platform.text1 = Text(text); }
+    void Type(std::string_view utf8) { platform.text1 = Utf16(utf8); }
+    // The sentence on show, as the bank has it.
+    const SentenceItem& Row() const { return bank_.Row(drill.Order().Slot(drill.Position())); }
+
+private:
+    const SentenceBank& bank_;
+};
+
+}  // namespace drill::testing

@@ -131,6 +131,9 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
     messageBox_->setWindowTitle(ToQString(title));
     messageBox_->setText(ToQString(text));
     messageBox_->exec();
+    // The keyboard goes back to the main window, where the pupil was, even on a desktop that
+    // activates no window of its own accord once the box is gone.
+    if (FormWindow* main = Open(MainWindow); main && main->isVisible()) main->activateWindow();
 }
 
 void ProgramWindows::ShowWindow(Form form) {

@@ -22,9 +22,8 @@ std::vector<SeenMessage> KeyboardPupil::Pressing(Press press, CloseBy closeBy) {
     QWidget* target = KeyTarget();
     if (!target) return {};
     std::vector<SeenMessage> seen = AnsweringMessages([&] { press(target); }, closeBy);
-    // On a desktop a closed box hands the keyboard back to the window it belongs to; the offscreen
-    // platform leaves no window active.
-    if (!seen.empty()) QApplication::setActiveWindow(windows_.Window(drill::Form::Form1));
+    // Once a box is closed the keyboard must come back to the main window before the next key.
+    if (!seen.empty()) ExpectActive(windows_.Window(drill::Form::Form1));
     return seen;
 }
 

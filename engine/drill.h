@@ -10,9 +10,8 @@ namespace drill {
 // Shown when the pupil asks for the rules before answering the item on show.
 inline constexpr TextView RulesWarning = u"Вначале дайте ответ, затем можете повторить правило.";
 
-// Where a round stands, as the drill's counters say: before "Начало"; an item on show that waits for
-// its answer; an item on show that has been answered (skipped items are not: "next" moves on); after
-// the last item.
+// Where a round stands: before "Начало"; an item on show that waits for its answer; an item on show
+// that has its answer (the sentence drill: has been checked); after the last item.
 enum class DrillState : std::uint8_t { NotStarted, Unanswered, Answered, Finished };
 
 class Drill {
@@ -21,7 +20,7 @@ public:
     // The click handler of a main-window button (Command1 .. Command7). Buttons a program does not
     // have are never pressed; pressing one does nothing.
     virtual void Press(Control button) = 0;
-    // Where the round stands now. Changes nothing, and no press depends on it being asked.
+    // Where the round stands now; asking changes nothing.
     virtual DrillState State() const = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/clock_random.h"
+#include "windows/keyboard.h"
 #include "windows/program.h"
 
 class QAbstractButton;
@@ -63,6 +64,7 @@ private:
     QPointer<QMessageBox> messageBox_;
     drill::ClockRandom random_;
     std::unique_ptr<drill::Drill> drill_;
+    Keyboard keyboard_;
     bool ended_ = false;
 };
 

@@ -5,11 +5,18 @@ set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of 
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
 
+# What the build draws of each program's SVG assets (windows/stored_pictures.h): the pictures at the
+# pixel ratios of the common screens, the icon (assets/icon.svg) at the sizes a window frame asks
+# for at either ratio. Other ratios and sizes are drawn from the SVG when asked for.
+set(DRILL_STORED_RATIOS 1 2)
+set(DRILL_STORED_ICON_SIZES 16 32 64 128 256)
+
 # drill_add_program(NAME
 #   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
 #   SUMMARY "..."      one Russian line on what the program drills (menu comment, AppStream summary)
 #   SOURCES ...        the program's tables and code (library NAME_program)
-#   ASSETS ...         pictures and icons under assets/, compiled in as resources ":/NAME/..."
+#   ASSETS ...         SVG pictures and the icon under assets/, compiled in as resources ":/NAME/...",
+#                      each with its drawings (DRILL_STORED_RATIOS, DRILL_STORED_ICON_SIZES)
 #   TESTS ...          tests on the recording platform
 #   WINDOW_TESTS ...)  tests of the real windows on the offscreen platform
 # Builds the library, the program NAME (a thin main.cpp) and its tests, and installs the program
@@ -20,6 +27,7 @@ function(drill_add_program name)
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_link_libraries(${name}_program PUBLIC drill_windows)
   qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+  drill_store_pictures(${name} ${ARG_ASSETS})
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_program)
@@ -39,6 +47,37 @@ function(drill_add_program name)
     endif()
     drill_add_desktop_checks(${name})
   endif()
+endfunction()
+
+# Draws the SVG assets of program NAME with store_pictures and compiles the drawings in beside them:
+# ":/NAME/background.svg@2x", ":/NAME/icon.svg@32px".
+function(drill_store_pictures name)
+  set(folder ${CMAKE_CURRENT_BINARY_DIR}/stored)
+  set(stored "")
+  foreach(asset ${ARGN})
+    get_filename_component(file ${asset} NAME)
+    if(file STREQUAL "icon.svg")
+      set(kind icon)
+      set(values ${DRILL_STORED_ICON_SIZES})
+      set(unit px)
+    else()
+      set(kind picture)
+      set(values ${DRILL_STORED_RATIOS})
+      set(unit x)
+    endif()
+    set(drawings "")
+    foreach(value ${values})
+      list(APPEND drawings ${folder}/${file}@${value}${unit})
+    endforeach()
+    add_custom_command(OUTPUT ${drawings}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+      COMMAND store_pictures ${kind} ${CMAKE_CURRENT_SOURCE_DIR}/${asset} ${folder} ${values}
+      DEPENDS store_pictures ${asset}
+      COMMENT "Drawing ${name}'s ${file}"
+      VERBATIM)
+    list(APPEND stored ${drawings})
+  endforeach()
+  qt_add_resources(${name}_program "${name}_stored" PREFIX "/${name}" BASE ${folder} FILES ${stored})
 endfunction()
 
 # The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the

@@ -15,13 +15,14 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+
+#include "windows/stored_pictures.h"
 
 namespace drillwin {
 
@@ -311,7 +312,7 @@ QIcon WindowIcon(std::string_view path) {
     if (const auto found = icons.constFind(resource); found != icons.cend()) return *found;
     // Let go of the icons while the application, and the icon engine it loaded, are still there.
     if (icons.isEmpty()) qAddPostRoutine([] { icons.clear(); });
-    return *icons.insert(resource, QIcon(resource));
+    return *icons.insert(resource, IconWithStoredSizes(resource));
 }
 
 QPixmap RenderedPicture(std::string_view path, qreal ratio) {
@@ -319,14 +320,8 @@ QPixmap RenderedPicture(std::string_view path, qreal ratio) {
     const QString key = QStringLiteral("drillwin-picture:%1@%2").arg(resource).arg(ratio);
     QPixmap picture;
     if (QPixmapCache::find(key, &picture)) return picture;
-    QSvgRenderer renderer(resource);
-    const QSize size = renderer.defaultSize();
-    picture = QPixmap(size * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
+    // Taken over in place: the pixmap draws from the very pixels the picture was read or drawn into.
+    picture = QPixmap::fromImage(PictureAtRatio(resource, ratio));
     QPixmapCache::insert(key, picture);
     return picture;
 }

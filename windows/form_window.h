@@ -74,11 +74,13 @@ int Pixels(int twips);
 int PixelSize(double points);
 // The face used when a named font is not installed: a metric-compatible one.
 QString ResolveFamily(std::string_view family);
-// The SVG picture at a Qt resource path, rendered for the device pixel ratio. A picture is rendered
-// once and shared by every window that shows it, however often the pupil closes and reopens one.
+// The SVG picture at a Qt resource path for the device pixel ratio: the drawing the build stored
+// for that ratio, or else rendered now (stored_pictures.h). A picture is read or rendered once and
+// shared by every window that shows it, however often the pupil closes and reopens one.
 QPixmap RenderedPicture(std::string_view path, qreal ratio);
-// The window icon at a Qt resource path: one icon for the whole run, so that the sizes the window
-// frame asks for are rendered once, not again for every window and every reopening.
+// The window icon at a Qt resource path, with the sizes the build stored: one icon for the whole
+// run, so that the sizes the window frame asks for are not drawn again for every window and every
+// reopening.
 QIcon WindowIcon(std::string_view path);
 
 }  // namespace drillwin

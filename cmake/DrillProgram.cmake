@@ -77,7 +77,9 @@ function(drill_store_pictures name)
       VERBATIM)
     list(APPEND stored ${drawings})
   endforeach()
-  qt_add_resources(${name}_program "${name}_stored" PREFIX "/${name}" BASE ${folder} FILES ${stored})
+  # Uncompressed: the runs are compact already, and decompressing them would cost more than they save.
+  qt_add_resources(${name}_program "${name}_stored" PREFIX "/${name}" BASE ${folder} OPTIONS --no-compress
+    FILES ${stored})
 endfunction()
 
 # The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the

@@ -6,25 +6,37 @@
 #include <QResource>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
-#include <memory>
 #include <optional>
 
 namespace drillwin {
 
 namespace {
 
-// What precedes the pixels of a stored drawing. Sixteen bytes keep the rows as aligned as the
-// decompressed buffer is.
+// A stored drawing: this header, then the pixels row after row as runs of equal pixels, each a
+// count and a pixel. The pictures are mostly flat grounds and gradients that change from row to
+// row only, so a picture holds a few thousand runs that fill its pixels at the speed of memory.
 struct StoredHeader {
     std::array<char, 4> mark;
     quint32 width;
     quint32 height;
-    quint32 unused;
+    quint32 format;  // QImage::Format_RGB32 where every pixel is opaque, else premultiplied ARGB
 };
-constexpr std::array<char, 4> StoredMark = {'D', 'R', 'W', '1'};
-constexpr int BytesPerPixel = 4;  // premultiplied ARGB, one 32-bit word per pixel
+struct Run {
+    quint32 count;
+    quint32 pixel;
+};
+constexpr std::array<char, 4> StoredMark = {'D', 'R', 'W', '2'};
+
+bool Opaque(const QImage& premultiplied) {
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        if (!std::all_of(row, row + premultiplied.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; })) return false;
+    }
+    return true;
+}
 
 // An icon that answers the sizes the window frame asks for from the drawings the build stored; the
 // SVG is parsed only when some other size, mode or state is asked for.
@@ -90,29 +102,51 @@ QString StoredIconName(const QString& svgPath, int size) {
 }
 
 QByteArray ToStoredForm(const QImage& drawing) {
-    const QImage pixels = drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const StoredHeader header{StoredMark, static_cast<quint32>(pixels.width()), static_cast<quint32>(pixels.height()), 0};
+    QImage pixels = drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque drawing is stored as such, so that a window draws it by copying rather than blending.
+    if (Opaque(pixels)) pixels.reinterpretAsFormat(QImage::Format_RGB32);
+    const StoredHeader header{StoredMark, static_cast<quint32>(pixels.width()), static_cast<quint32>(pixels.height()),
+                              static_cast<quint32>(pixels.format())};
     QByteArray form(reinterpret_cast<const char*>(&header), sizeof header);
+    Run run{0, 0};
     for (int y = 0; y < pixels.height(); ++y) {
-        form.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), qsizetype{pixels.width()} * BytesPerPixel);
+        const auto* row = reinterpret_cast<const quint32*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (run.count > 0 && row[x] != run.pixel) {
+                form.append(reinterpret_cast<const char*>(&run), sizeof run);
+                run.count = 0;
+            }
+            run.pixel = row[x];
+            ++run.count;
+        }
     }
+    if (run.count > 0) form.append(reinterpret_cast<const char*>(&run), sizeof run);
     return form;
 }
 
 QImage StoredDrawing(const QString& resourceName) {
     const QResource resource(resourceName);
     if (!resource.isValid()) return {};
-    // The image draws straight from the decompressed bytes and lets go of them with its last copy.
-    auto bytes = std::make_unique<QByteArray>(resource.uncompressedData());
+    const QByteArray form = resource.uncompressedData();
     StoredHeader header{};
-    if (bytes->size() < qsizetype{sizeof header}) return {};
-    std::memcpy(&header, bytes->constData(), sizeof header);
-    const qsizetype pixelBytes = qsizetype{header.width} * header.height * BytesPerPixel;
-    if (header.mark != StoredMark || bytes->size() != qsizetype{sizeof header} + pixelBytes) return {};
-    uchar* pixels = reinterpret_cast<uchar*>(bytes->data()) + sizeof header;
-    const auto width = static_cast<int>(header.width);
-    return QImage(pixels, width, static_cast<int>(header.height), width * BytesPerPixel, QImage::Format_ARGB32_Premultiplied,
-                  [](void* owner) { delete static_cast<QByteArray*>(owner); }, bytes.release());
+    if (form.size() < qsizetype{sizeof header}) return {};
+    std::memcpy(&header, form.constData(), sizeof header);
+    const auto format = static_cast<QImage::Format>(header.format);
+    if (header.mark != StoredMark || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
+        return {};
+    }
+    QImage drawing(static_cast<int>(header.width), static_cast<int>(header.height), format);
+    if (drawing.isNull()) return {};
+    // Rows follow each other without padding in a 32-bit image, so the runs fill it as one array.
+    auto* pixel = reinterpret_cast<quint32*>(drawing.bits());
+    const quint32* const end = pixel + qsizetype{drawing.width()} * drawing.height();
+    for (qsizetype offset = sizeof header; offset + qsizetype{sizeof(Run)} <= form.size(); offset += sizeof(Run)) {
+        Run run{};
+        std::memcpy(&run, form.constData() + offset, sizeof run);
+        if (run.count > static_cast<quint64>(end - pixel)) return {};
+        pixel = std::fill_n(pixel, run.count, run.pixel);
+    }
+    return pixel == end ? drawing : QImage();
 }
 
 QImage PictureAtRatio(const QString& svgPath, qreal ratio) {

@@ -20,10 +20,11 @@ QImage DrawIcon(const QString& svgPath, int size);
 QString StoredPictureName(const QString& svgPath, qreal ratio);
 QString StoredIconName(const QString& svgPath, int size);
 
-// A drawing in the form the build stores it: its size and its premultiplied pixels as they lie in
-// memory, which the resource compiler compresses, so that reading it back is one decompression.
+// A drawing in the form the build stores it: its size, whether it is opaque, and its pixels as runs
+// of equal pixels, which read back at the speed of filling memory.
 QByteArray ToStoredForm(const QImage& drawing);
-// The drawing the build stored under a resource name; a null image when there is none.
+// The drawing the build stored under a resource name; a null image when there is none or it is
+// damaged. Opaque drawings come back as RGB32, others as premultiplied ARGB.
 QImage StoredDrawing(const QString& resourceName);
 
 // The picture at the ratio: the stored drawing, or else the SVG drawn now.

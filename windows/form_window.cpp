@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,8 +20,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-
-#include "windows/stored_pictures.h"
 
 namespace drillwin {
 
@@ -275,6 +272,22 @@ void FormWindow::FocusFirst() {
     if (!focusOrder_.empty()) focusOrder_.front().second->setFocus(Qt::OtherFocusReason);
 }
 
+void FormWindow::LoadFonts() {
+    for (const auto& [name, control] : controls_) QFontMetrics(control->font()).height();
+}
+
+void FormWindow::PrepareToShow() {
+    LoadFonts();
+    Picture();
+    winId();
+}
+
+void FormWindow::PaintOffScreen() {
+    QImage scratch(size() * devicePixelRatioF(), QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(devicePixelRatioF());
+    render(&scratch);
+}
+
 QWidget* FormWindow::Control(drill::Control name) const {
     const auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : found->second;
@@ -315,28 +328,16 @@ QIcon WindowIcon(std::string_view path) {
     return *icons.insert(resource, IconWithStoredSizes(resource));
 }
 
-QPixmap RenderedPicture(std::string_view path, qreal ratio) {
-    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-    const QString key = QStringLiteral("drillwin-picture:%1@%2").arg(resource).arg(ratio);
-    QPixmap picture;
-    if (QPixmapCache::find(key, &picture)) return picture;
-    // Taken over in place: the pixmap draws from the very pixels the picture was read or drawn into.
-    picture = QPixmap::fromImage(PictureAtRatio(resource, ratio));
-    QPixmapCache::insert(key, picture);
-    return picture;
+const RunPicture& FormWindow::Picture() const {
+    static const RunPicture none;
+    if (layout_.picture.empty()) return none;
+    const QString path = QString::fromUtf8(layout_.picture.data(), static_cast<qsizetype>(layout_.picture.size()));
+    return PictureAtRatio(path, devicePixelRatioF());
 }
 
-const QPixmap& FormWindow::Picture() {
-    const qreal ratio = devicePixelRatioF();
-    if (!layout_.picture.empty() && (picture_.isNull() || picture_.devicePixelRatio() != ratio)) {
-        picture_ = RenderedPicture(layout_.picture, ratio);
-    }
-    return picture_;
-}
-
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (const QPixmap& picture = Picture(); !picture.isNull()) painter.drawPixmap(0, 0, picture);
+    PaintPicture(painter, Picture(), devicePixelRatioF(), event->rect());
     if (printed_.empty()) return;
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));

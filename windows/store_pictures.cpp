@@ -16,7 +16,7 @@ namespace {
 
 bool Write(const QString& path, const QImage& drawing) {
     QFile file(path);
-    if (drawing.isNull() || !file.open(QIODevice::WriteOnly) || file.write(drillwin::ToStoredForm(drawing)) < 0) {
+    if (drawing.isNull() || !file.open(QIODevice::WriteOnly) || file.write(drillwin::RunPicture::Encode(drawing)) < 0) {
         std::fprintf(stderr, "store_pictures: could not draw or write %s\n", qPrintable(path));
         return false;
     }

@@ -8,16 +8,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <utility>
 
 namespace drillwin {
 
 namespace {
 
-// A stored drawing: this header, then the pixels row after row as runs of equal pixels, each a
-// count and a pixel. The pictures are mostly flat grounds and gradients that change from row to
-// row only, so a picture holds a few thousand runs that fill its pixels at the speed of memory.
+// A stored drawing: this header, then each row of pixels, top to bottom, as runs of equal pixels
+// from left to right, each a count and a pixel.
 struct StoredHeader {
     std::array<char, 4> mark;
     quint32 width;
@@ -28,7 +30,16 @@ struct Run {
     quint32 count;
     quint32 pixel;
 };
-constexpr std::array<char, 4> StoredMark = {'D', 'R', 'W', '2'};
+constexpr std::array<char, 4> StoredMark = {'D', 'R', 'W', '3'};
+// Large enough for any window picture at any ratio, small enough that a damaged size cannot ask for
+// an image larger than memory.
+constexpr quint32 LargestSide = 16384;
+
+Run RunAt(const QByteArray& form, qsizetype offset) {
+    Run run{};
+    std::memcpy(&run, form.constData() + offset, sizeof run);
+    return run;
+}
 
 bool Opaque(const QImage& premultiplied) {
     for (int y = 0; y < premultiplied.height(); ++y) {
@@ -46,8 +57,8 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         if (mode == QIcon::Normal && state == QIcon::Off && size.width() == size.height()) {
-            QImage stored = StoredDrawing(StoredIconName(svgPath_, size.width()));
-            if (!stored.isNull()) return QPixmap::fromImage(std::move(stored));
+            const RunPicture stored = StoredDrawing(StoredIconName(svgPath_, size.width()));
+            if (!stored.isNull()) return QPixmap::fromImage(stored.ToImage());
         }
         // The size in device pixels, as this call is asked: the SVG icon drawn at ratio 1.
         return Svg().pixmap(size, 1.0, mode, state);
@@ -101,59 +112,97 @@ QString StoredIconName(const QString& svgPath, int size) {
     return svgPath + QLatin1Char('@') + QString::number(size) + QLatin1String("px");
 }
 
-QByteArray ToStoredForm(const QImage& drawing) {
+RunPicture::RunPicture(const QByteArray& form) {
+    StoredHeader header{};
+    if (form.size() < qsizetype{sizeof header}) return;
+    std::memcpy(&header, form.constData(), sizeof header);
+    const auto format = static_cast<QImage::Format>(header.format);
+    if (header.mark != StoredMark || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+        header.width == 0 || header.height == 0 || header.width > LargestSide || header.height > LargestSide) {
+        return;
+    }
+    std::vector<qsizetype> rowStarts;
+    rowStarts.reserve(header.height + 1);
+    qsizetype offset = sizeof header;
+    for (quint32 row = 0; row < header.height; ++row) {
+        rowStarts.push_back(offset);
+        // Each row's runs fill exactly its width.
+        for (quint64 filled = 0; filled < header.width; offset += sizeof(Run)) {
+            if (offset + qsizetype{sizeof(Run)} > form.size()) return;
+            const Run run = RunAt(form, offset);
+            filled += run.count;
+            if (run.count == 0 || filled > header.width) return;
+        }
+    }
+    if (offset != form.size()) return;
+    rowStarts.push_back(offset);
+    form_ = form;
+    size_ = QSize(static_cast<int>(header.width), static_cast<int>(header.height));
+    format_ = format;
+    rowStarts_ = std::move(rowStarts);
+}
+
+QByteArray RunPicture::Encode(const QImage& drawing) {
     QImage pixels = drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // An opaque drawing is stored as such, so that a window draws it by copying rather than blending.
     if (Opaque(pixels)) pixels.reinterpretAsFormat(QImage::Format_RGB32);
     const StoredHeader header{StoredMark, static_cast<quint32>(pixels.width()), static_cast<quint32>(pixels.height()),
                               static_cast<quint32>(pixels.format())};
     QByteArray form(reinterpret_cast<const char*>(&header), sizeof header);
-    Run run{0, 0};
     for (int y = 0; y < pixels.height(); ++y) {
         const auto* row = reinterpret_cast<const quint32*>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            if (run.count > 0 && row[x] != run.pixel) {
-                form.append(reinterpret_cast<const char*>(&run), sizeof run);
-                run.count = 0;
-            }
-            run.pixel = row[x];
-            ++run.count;
+        for (const quint32* start = row; start != row + pixels.width();) {
+            const quint32 pixel = *start;
+            const quint32* end = std::find_if(start, row + pixels.width(), [pixel](quint32 other) { return other != pixel; });
+            const Run run{static_cast<quint32>(end - start), pixel};
+            form.append(reinterpret_cast<const char*>(&run), sizeof run);
+            start = end;
         }
     }
-    if (run.count > 0) form.append(reinterpret_cast<const char*>(&run), sizeof run);
     return form;
 }
 
-QImage StoredDrawing(const QString& resourceName) {
-    const QResource resource(resourceName);
-    if (!resource.isValid()) return {};
-    const QByteArray form = resource.uncompressedData();
-    StoredHeader header{};
-    if (form.size() < qsizetype{sizeof header}) return {};
-    std::memcpy(&header, form.constData(), sizeof header);
-    const auto format = static_cast<QImage::Format>(header.format);
-    if (header.mark != StoredMark || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
-        return {};
+QImage RunPicture::Rows(int top, int count) const {
+    if (isNull() || top < 0 || count <= 0 || top + count > size_.height()) return {};
+    QImage rows(size_.width(), count, format_);
+    for (int y = 0; y < count; ++y) {
+        auto* pixel = reinterpret_cast<quint32*>(rows.scanLine(y));
+        for (qsizetype offset = rowStarts_[top + y]; offset < rowStarts_[top + y + 1]; offset += sizeof(Run)) {
+            const Run run = RunAt(form_, offset);
+            pixel = std::fill_n(pixel, run.count, run.pixel);
+        }
     }
-    QImage drawing(static_cast<int>(header.width), static_cast<int>(header.height), format);
-    if (drawing.isNull()) return {};
-    // Rows follow each other without padding in a 32-bit image, so the runs fill it as one array.
-    auto* pixel = reinterpret_cast<quint32*>(drawing.bits());
-    const quint32* const end = pixel + qsizetype{drawing.width()} * drawing.height();
-    for (qsizetype offset = sizeof header; offset + qsizetype{sizeof(Run)} <= form.size(); offset += sizeof(Run)) {
-        Run run{};
-        std::memcpy(&run, form.constData() + offset, sizeof run);
-        if (run.count > static_cast<quint64>(end - pixel)) return {};
-        pixel = std::fill_n(pixel, run.count, run.pixel);
-    }
-    return pixel == end ? drawing : QImage();
+    return rows;
 }
 
-QImage PictureAtRatio(const QString& svgPath, qreal ratio) {
-    QImage picture = StoredDrawing(StoredPictureName(svgPath, ratio));
-    if (picture.isNull()) return DrawPicture(svgPath, ratio);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
+RunPicture StoredDrawing(const QString& resourceName) {
+    const QResource resource(resourceName);
+    if (!resource.isValid()) return {};
+    // The build stores the drawings uncompressed: they are read where they lie in the program.
+    if (resource.compressionAlgorithm() != QResource::NoCompression) return RunPicture(resource.uncompressedData());
+    return RunPicture(QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size()));
+}
+
+const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio) {
+    static std::map<std::pair<QString, qreal>, RunPicture> pictures;
+    const auto key = std::pair(svgPath, ratio);
+    if (const auto found = pictures.find(key); found != pictures.end()) return found->second;
+    RunPicture picture = StoredDrawing(StoredPictureName(svgPath, ratio));
+    if (picture.isNull()) picture = RunPicture(RunPicture::Encode(DrawPicture(svgPath, ratio)));
+    return pictures.emplace(key, std::move(picture)).first->second;
+}
+
+void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area) {
+    // A multiple of 2 and of 3, so that at the ratios 1, 1.5 and 2 every strip starts on a whole
+    // logical pixel and lands on its device rows exactly.
+    constexpr int StripRows = 48;
+    if (picture.isNull()) return;
+    const int first = std::max(0, static_cast<int>(std::floor(area.top() * ratio)));
+    const int end = std::min(picture.size().height(), static_cast<int>(std::ceil((area.bottom() + 1) * ratio)));
+    for (int top = first - first % StripRows; top < end; top += StripRows) {
+        QImage strip = picture.Rows(top, std::min(StripRows, picture.size().height() - top));
+        strip.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(0, top / ratio), strip);
+    }
 }
 
 QIcon IconWithStoredSizes(const QString& svgPath) { return QIcon(new StoredIconEngine(svgPath)); }

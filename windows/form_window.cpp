@@ -283,9 +283,12 @@ void FormWindow::PrepareToShow() {
 }
 
 void FormWindow::PaintOffScreen() {
-    QImage scratch(size() * devicePixelRatioF(), QImage::Format_RGB32);
-    scratch.setDevicePixelRatio(devicePixelRatioF());
-    render(&scratch);
+    // A band of rows at a time: what is painted is thrown away, and a band takes little memory.
+    constexpr int BandRows = 64;
+    const qreal ratio = devicePixelRatioF();
+    QImage band(QSize(width(), BandRows) * ratio, QImage::Format_RGB32);
+    band.setDevicePixelRatio(ratio);
+    for (int top = 0; top < height(); top += BandRows) render(&band, QPoint(), QRegion(0, top, width(), BandRows));
 }
 
 QWidget* FormWindow::Control(drill::Control name) const {

@@ -84,7 +84,7 @@ bool ProgramWindows::Prepared() const {
 }
 
 void ProgramWindows::PrepareSoon() {
-    if (!ended_ && firstFramePainted_ && !preparation_.isActive()) preparation_.start();
+    if (firstFramePainted_ && !preparation_.isActive()) preparation_.start();
 }
 
 void ProgramWindows::PrepareNext() {

@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QResource>
 #include <QSvgRenderer>
 
@@ -57,8 +58,17 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         if (mode == QIcon::Normal && state == QIcon::Off && size.width() == size.height()) {
-            const RunPicture stored = StoredDrawing(StoredIconName(svgPath_, size.width()));
-            if (!stored.isNull()) return QPixmap::fromImage(stored.ToImage());
+            // Kept as the SVG engine keeps its drawings: an X11 window frame asks for its sizes
+            // again at every showing of a window.
+            const QString name = StoredIconName(svgPath_, size.width());
+            QPixmap pixmap;
+            if (QPixmapCache::find(name, &pixmap)) return pixmap;
+            const RunPicture stored = StoredDrawing(name);
+            if (!stored.isNull()) {
+                pixmap = QPixmap::fromImage(stored.ToImage());
+                QPixmapCache::insert(name, pixmap);
+                return pixmap;
+            }
         }
         // The size in device pixels, as this call is asked: the SVG icon drawn at ratio 1.
         return Svg().pixmap(size, 1.0, mode, state);
@@ -131,7 +141,7 @@ RunPicture::RunPicture(const QByteArray& form) {
             if (offset + qsizetype{sizeof(Run)} > form.size()) return;
             const Run run = RunAt(form, offset);
             filled += run.count;
-            if (run.count == 0 || filled > header.width) return;
+            if (filled > header.width) return;
         }
     }
     if (offset != form.size()) return;
@@ -192,8 +202,7 @@ const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio) {
 }
 
 void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area) {
-    // A multiple of 2 and of 3, so that at the ratios 1, 1.5 and 2 every strip starts on a whole
-    // logical pixel and lands on its device rows exactly.
+    // Few strips to a window, and each a small image even at the widest window and ratio.
     constexpr int StripRows = 48;
     if (picture.isNull()) return;
     const int first = std::max(0, static_cast<int>(std::floor(area.top() * ratio)));

@@ -34,10 +34,11 @@ public:
     // Shows the main window at its design position with the rules button focused. Once its first
     // frame is painted, what the presses show is prepared while the program is idle (Prepared).
     void ShowMainWindow();
-    // Whether nothing is left to prepare: the message box, every secondary window that is not open
-    // (built hidden and painted off screen; one the pupil closes is prepared anew) and the fonts of
-    // the main window's empty labels. The first press that shows one of them is then as quick as
-    // the later ones. A pupil's press comes well after this; the benchmarks wait for it as a pupil does.
+    // Whether nothing is left to prepare: every secondary window that is not open (built hidden, the
+    // first of each painted off screen so that its glyphs are cached; one the pupil closes is built
+    // anew), the message box with its icons, and the fonts of the main window's empty labels. The
+    // first press that shows one of them is then as quick as the later ones. A pupil's press comes
+    // well after this; the benchmarks wait for it as a pupil does.
     bool Prepared() const;
 
     // The window as it stands now: null before its first use and after the pupil closed it.

@@ -347,9 +347,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::printf("\nWhile idle after the first frame: the secondary windows and the message box built and painted off\n"
-                "screen, the fonts of the empty labels loaded; from the first frame until done, median / worst in ms\n"
-                "of %d rounds (the probe waits for it before the first press, as the pupil's reading does).\n\n"
+    std::printf("\nWhile idle after the first frame: the secondary windows built hidden (the first of each painted off\n"
+                "screen), the message box built with its icons and painted off screen, the fonts of the empty labels\n"
+                "loaded; from the first frame until done, median / worst in ms of %d rounds (the probe waits for it\n"
+                "before the first press, as the pupil's reading does).\n\n"
                 "| program | platform | wall | processor |\n|---|---|---:|---:|\n", rounds);
     for (const auto& [program, times] : prepared) {
         std::printf("| %s | %s | %.1f / %.1f | %.1f / %.1f |\n", program.first.c_str(), program.second.c_str(),

@@ -100,11 +100,13 @@ void ProgramWindows::PrepareNext() {
         prepared_[index] = window;
     } else if (!messageBox_) {
         QMessageBox* box = MessageBox();
-        // Each icon drawn once at the box's scale, its font loaded and its native window made.
+        // Each icon drawn once at the box's scale, and the box painted off screen with the letters the
+        // messages are written in, so that its face's shaping tables and their glyphs are cached.
         box->setIcon(QMessageBox::Warning);
         box->setIcon(QMessageBox::Information);
-        QFontMetrics(box->font()).height();
-        box->winId();
+        box->setText(QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ абвгдеёжзийклмнопрстуфхцчшщъыьэюя 0123456789 .,:;!?-«»()"));
+        box->grab();
+        box->setText(QString());
     } else if (!mainFontsLoaded_) {
         Open(MainWindow)->LoadFonts();
         mainFontsLoaded_ = true;

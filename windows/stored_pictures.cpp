@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -171,17 +170,23 @@ QByteArray RunPicture::Encode(const QImage& drawing) {
     return form;
 }
 
-QImage RunPicture::Rows(int top, int count) const {
-    if (isNull() || top < 0 || count <= 0 || top + count > size_.height()) return {};
-    QImage rows(size_.width(), count, format_);
-    for (int y = 0; y < count; ++y) {
-        auto* pixel = reinterpret_cast<quint32*>(rows.scanLine(y));
-        for (qsizetype offset = rowStarts_[top + y]; offset < rowStarts_[top + y + 1]; offset += sizeof(Run)) {
+QImage RunPicture::Pixels(const QRect& area) const {
+    if (isNull() || area.isEmpty() || !QRect(QPoint(), size_).contains(area)) return {};
+    QImage pixels(area.size(), format_);
+    for (int y = 0; y < area.height(); ++y) {
+        auto* pixel = reinterpret_cast<quint32*>(pixels.scanLine(y));
+        // The runs of the row, skipped up to the area's left edge and cut at its right edge.
+        int x = 0;
+        for (qsizetype offset = rowStarts_[area.top() + y]; offset < rowStarts_[area.top() + y + 1] && x <= area.right();
+             offset += sizeof(Run)) {
             const Run run = RunAt(form_, offset);
-            pixel = std::fill_n(pixel, run.count, run.pixel);
+            const int start = std::max(x, area.left());
+            x += static_cast<int>(run.count);
+            const int end = std::min(x, area.right() + 1);
+            if (start < end) pixel = std::fill_n(pixel, end - start, run.pixel);
         }
     }
-    return rows;
+    return pixels;
 }
 
 RunPicture StoredDrawing(const QString& resourceName) {
@@ -205,12 +210,13 @@ void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, con
     // Few strips to a window, and each a small image even at the widest window and ratio.
     constexpr int StripRows = 48;
     if (picture.isNull()) return;
-    const int first = std::max(0, static_cast<int>(std::floor(area.top() * ratio)));
-    const int end = std::min(picture.size().height(), static_cast<int>(std::ceil((area.bottom() + 1) * ratio)));
-    for (int top = first - first % StripRows; top < end; top += StripRows) {
-        QImage strip = picture.Rows(top, std::min(StripRows, picture.size().height() - top));
+    // Every device pixel the area touches.
+    const QRect device = QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toAlignedRect() &
+                         QRect(QPoint(), picture.size());
+    for (int top = device.top(); top <= device.bottom(); top += StripRows) {
+        QImage strip = picture.Pixels(QRect(device.left(), top, device.width(), std::min(StripRows, device.bottom() + 1 - top)));
         strip.setDevicePixelRatio(ratio);
-        painter.drawImage(QPointF(0, top / ratio), strip);
+        painter.drawImage(QPointF(device.left(), top) / ratio, strip);
     }
 }
 

@@ -41,9 +41,9 @@ public:
     QSize size() const { return size_; }  // device pixels
     // RGB32 where every pixel is opaque, so that it is drawn by copying; else premultiplied ARGB.
     QImage::Format format() const { return format_; }
-    // The rows from top, all of their width, decoded into an image of that many rows.
-    QImage Rows(int top, int count) const;
-    QImage ToImage() const { return Rows(0, size_.height()); }
+    // The pixels within area (device pixels, inside the picture) decoded into an image of its size.
+    QImage Pixels(const QRect& area) const;
+    QImage ToImage() const { return Pixels(QRect(QPoint(), size_)); }
 
 private:
     QByteArray form_;
@@ -60,7 +60,7 @@ RunPicture StoredDrawing(const QString& resourceName);
 const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio);
 
 // Paints the part of the picture that the area (logical pixels) covers, placed at the top left, a
-// strip of rows at a time, so that no more than a strip of its pixels is ever held.
+// strip of the area's rows at a time, so that no more than a strip of its pixels is ever held.
 void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area);
 
 // The SVG icon, which takes the stored drawings for the sizes the build stored and draws any other

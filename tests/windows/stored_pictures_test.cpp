@@ -137,7 +137,10 @@ TEST(RunPicture, KeepsEveryPixelAndTellsAnOpaqueDrawing) {
         EXPECT_EQ(picture.size(), drawing.size());
         EXPECT_EQ(picture.format(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
         EXPECT_EQ(DifferingPixels(picture.ToImage(), drawing), 0);
-        EXPECT_EQ(DifferingPixels(picture.Rows(20, 7), drawing.copy(0, 20, 53, 7)), 0);
+        for (const QRect area : {QRect(0, 20, 53, 7), QRect(13, 3, 17, 40), QRect(52, 60, 1, 1)}) {
+            EXPECT_EQ(DifferingPixels(picture.Pixels(area), drawing.copy(area)), 0) << area.x() << "," << area.y();
+        }
+        EXPECT_TRUE(picture.Pixels(QRect(50, 0, 4, 1)).isNull()) << "beyond its edge";
     }
 }
 

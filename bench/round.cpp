@@ -28,6 +28,12 @@ using drill::Form;
     std::exit(1);
 }
 
+std::int64_t ProcessorNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
 // What one press brings on screen: whether the main window painted, and when each window the press
 // showed (a message box, the rules or the result window) had its first frame painted. A message box
 // is then closed with its OK button, as the pupil would once it is on screen.
@@ -41,6 +47,9 @@ public:
         shown_.clear();
     }
     bool MainPainted() const { return mainPainted_; }
+    // When the main window's first paint began, on the monotonic and the processor clock.
+    std::int64_t FirstPaint() const { return firstPaint_; }
+    std::int64_t FirstPaintProcessor() const { return firstPaintProcessor_; }
     bool BoxShown() const {
         return std::any_of(shown_.begin(), shown_.end(), [](const auto& window) { return window.second.box; });
     }
@@ -61,6 +70,10 @@ protected:
         if (event->type() == QEvent::Show && widget->isWindow() && widget != main_) {
             shown_[widget] = {qobject_cast<QMessageBox*>(widget) != nullptr};
         } else if (event->type() == QEvent::Paint && widget->window() == main_) {
+            if (!firstPaint_) {
+                firstPaint_ = MonotonicNanoseconds();
+                firstPaintProcessor_ = ProcessorNanoseconds();
+            }
             mainPainted_ = true;
         } else if (event->type() == QEvent::Paint && shown_.contains(widget) && !shown_[widget].painting) {
             shown_[widget].painting = true;
@@ -81,14 +94,10 @@ private:
     };
     const QWidget* main_;
     bool mainPainted_ = false;
+    std::int64_t firstPaint_ = 0;
+    std::int64_t firstPaintProcessor_ = 0;
     std::map<const QWidget*, Shown> shown_;
 };
-
-std::int64_t ProcessorNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
 
 QStringList LabelTexts(const QWidget* window) {
     QStringList texts;
@@ -99,19 +108,41 @@ QStringList LabelTexts(const QWidget* window) {
     return texts;
 }
 
+// Runs the event loop until the program has nothing left to do while idle; a pupil's next press
+// comes later than that.
+void WaitUntilIdle(const drillwin::ProgramWindows& windows) {
+    const std::int64_t deadline = MonotonicNanoseconds() + 5'000'000'000;
+    for (;;) {
+        // A window the pupil closed is deleted once the event loop turns; the probe turns it itself.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        if (windows.Ended() || windows.Prepared()) return;
+        if (MonotonicNanoseconds() > deadline) Fail("the program never finished what it does while idle");
+    }
+}
+
 }  // namespace
 
-std::vector<Press> PlayRound(drillwin::ProgramWindows& windows) {
+Round PlayRound(drillwin::ProgramWindows& windows) {
     QWidget* main = windows.Window(Form::Form1);
-    windows.ShowMainWindow();
-    if (!QTest::qWaitForWindowExposed(main)) Fail("the main window was never shown");
     PressWatch watch(main);
-    std::vector<Press> presses;
+    windows.ShowMainWindow();
+    const std::int64_t deadline = MonotonicNanoseconds() + 5'000'000'000;
+    while (!watch.MainPainted()) {
+        if (MonotonicNanoseconds() > deadline) Fail("the main window was never painted");
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    Round round{};
+    WaitUntilIdle(windows);
+    round.preparedNanoseconds = MonotonicNanoseconds() - watch.FirstPaint();
+    round.preparedProcessorNanoseconds = ProcessorNanoseconds() - watch.FirstPaintProcessor();
+    std::vector<Press>& presses = round.presses;
 
     // Returns whether the press opened a message box.
     const auto press = [&](Control name) {
         QAbstractButton* button = windows.Button(name);
         if (!button) return false;
+        WaitUntilIdle(windows);
         const QStringList before = LabelTexts(main);
         watch.Reset();
         const std::int64_t processorStarted = ProcessorNanoseconds();
@@ -150,7 +181,7 @@ std::vector<Press> PlayRound(drillwin::ProgramWindows& windows) {
     press(Control::Command2);
     press(Control::Command6);
     press(Control::Command7);
-    return presses;
+    return round;
 }
 
 }  // namespace bench

@@ -21,11 +21,20 @@ struct Press {
     std::int64_t processorNanoseconds;
 };
 
+struct Round {
+    std::vector<Press> presses;
+    // What the program does while idle after the main window's first frame (ProgramWindows::Prepared):
+    // from the start of that frame's painting until it is done, and the processor time meanwhile.
+    std::int64_t preparedNanoseconds;
+    std::int64_t preparedProcessorNanoseconds;
+};
+
 // Shows the main window and clicks every button it has: the rules before the start, "Начало", then
 // for each item the rules (refused while the item waits), both answers, the rules (allowed), the
 // result where there is one, and the next item, until the end message; then "Начало", the result
-// and the exit once more. Each message box is closed with
-// its OK button as soon as it is on screen.
-std::vector<Press> PlayRound(drillwin::ProgramWindows& windows);
+// and the exit once more. Each message box is closed with its OK button as soon as it is on screen.
+// Before each press the probe waits, as a pupil does, until the program has done what it does while
+// idle.
+Round PlayRound(drillwin::ProgramWindows& windows);
 
 }  // namespace bench

@@ -9,7 +9,7 @@ rounds=${2:-5}
 bash scripts/install-packages.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRILL_BUILD_TESTS=OFF >/dev/null
 programs=$(bash scripts/programs.sh)
-targets=(bare_window startup_bench)
+targets=(bare_window bare_round startup_bench)
 for program in $programs; do targets+=("$program" "${program}_startup" "${program}_response"); done
 cmake --build build-bench --target "${targets[@]}" >/dev/null
 

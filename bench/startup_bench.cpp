@@ -1,10 +1,11 @@
 // Starts the bare window and every program's probes many times, interleaved, and prints Markdown
-// tables: start-up to the first painted frame and peak resident memory against the bare window,
-// stripped program sizes, and the response of every main-window button over whole rounds.
+// tables: a summary against the goals, then start-up to the first painted frame and peak resident
+// memory against the bare window, stripped program sizes, the response of every main-window button
+// over whole rounds, and what the programs do while idle after their first frame.
 //   startup_bench BUILD_DIR RUNS ROUNDS PROGRAM...
-// Expects BUILD_DIR/bench/bare_window, BUILD_DIR/bench/PROGRAM_startup, BUILD_DIR/bench/PROGRAM_response
-// and BUILD_DIR/programs/PROGRAM/PROGRAM. Start-up is measured on the offscreen platform and, when
-// DISPLAY is set, on X11 (xcb); so are the rounds.
+// Expects BUILD_DIR/bench/bare_window, BUILD_DIR/bench/bare_round, BUILD_DIR/bench/PROGRAM_startup,
+// BUILD_DIR/bench/PROGRAM_response and BUILD_DIR/programs/PROGRAM/PROGRAM. Start-up is measured on
+// the offscreen platform and, when DISPLAY is set, on X11 (xcb); so are the rounds.
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -132,6 +133,33 @@ void RecordStartup(const Finished& finished, StartupSamples& samples) {
     Die("no first paint reported:\n" + finished.output);
 }
 
+// The least and the most of a figure over the programs.
+struct Range {
+    double least = 0;
+    double most = 0;
+    bool empty = true;
+
+    void Add(double value) {
+        least = empty ? value : std::min(least, value);
+        most = empty ? value : std::max(most, value);
+        empty = false;
+    }
+};
+
+std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// "1.43–1.46", "+4.4 to +5.3 MiB": the range as the summary shows it.
+std::string Span(const Range& range, const char* format, const char* joint = "–", const char* unit = "") {
+    if (range.empty) return "–";
+    const std::string least = Format(format, range.least);
+    const std::string most = Format(format, range.most);
+    return (least == most ? least : least + joint + most) + unit;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -173,37 +201,22 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::printf("Start-up: process start (fork) to the main window's first painted frame, medians of %d runs;\n"
-                "instructions (callgrind) from start to exit just after that frame.\n\n", runs);
-    std::printf("| program | platform | start-up (ms) | ×bare | main() to paint (ms) | peak RSS (MiB) | +bare (MiB) |"
-                " instructions (M) | ×bare | stripped size (KiB) |\n|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (const std::string& name : names) {
-        const std::string binary = name == floorName ? probe(name) : build + "/programs/" + name + "/" + name;
-        const double size = static_cast<double>(StrippedSize(binary)) / 1024.0;
-        for (const std::string& platform : platforms) {
-            const StartupSamples& samples = startup[{name, platform}];
-            const StartupSamples& bare = startup[{floorName, platform}];
-            const double peak = Median(samples.peakMiB);
-            std::printf("| %s | %s | %.1f | %.2f | %.1f | %.1f | %+.1f |", name.c_str(), platform.c_str(),
-                        Median(samples.milliseconds), Median(samples.milliseconds) / Median(bare.milliseconds),
-                        Median(samples.sinceMain), peak, peak - Median(bare.peakMiB));
-            if (counting) {
-                const double count = instructions[{name, platform}];
-                std::printf(" %.1f | %.2f |", count / 1e6, count / instructions[{floorName, platform}]);
-            } else {
-                std::printf(" – | – |");
-            }
-            std::printf(" %.0f |\n", size);
-        }
-    }
-
     // Wall-clock time is what the pupil waits; the process's processor time leaves out the waits for
     // the processor and the display server that other work on the machine causes.
     using PressTimes = std::map<std::string, std::vector<double>>;  // by button, and "all"
     std::map<std::pair<std::string, std::string>, std::pair<PressTimes, PressTimes>> response;  // wall, processor
-    // Peak memory over a whole round, with the rules window and the message box built; the response
-    // probe also loads the Qt test library for its clicks.
+    // What the program does while idle after its first frame: wall and processor time.
+    std::map<std::pair<std::string, std::string>, std::pair<std::vector<double>, std::vector<double>>> prepared;
+    // Peak memory over a whole round, with every window and the message box built, against the bare
+    // window with the same libraries (bare_round): the response probes load Qt's test library.
     std::map<std::pair<std::string, std::string>, std::vector<double>> roundPeakMiB;
+    std::map<std::string, std::vector<double>> bareRoundPeakMiB;
+    for (int round = 0; round < rounds; ++round) {
+        for (const std::string& platform : platforms) {
+            const Finished bare = Run({build + "/bench/bare_round"}, platform);
+            bareRoundPeakMiB[platform].push_back(static_cast<double>(bare.peakResidentKiB) / 1024.0);
+        }
+    }
     for (const std::string& name : programs) {
         for (const std::string& platform : platforms) {
             auto& [wall, processor] = response[{name, platform}];
@@ -212,6 +225,12 @@ int main(int argc, char* argv[]) {
                 roundPeakMiB[{name, platform}].push_back(static_cast<double>(finished.peakResidentKiB) / 1024.0);
                 std::istringstream lines(finished.output);
                 for (std::string word; lines >> word;) {
+                    if (word == "prepared") {
+                        long long wallNanoseconds = 0, processorNanoseconds = 0;
+                        lines >> wallNanoseconds >> processorNanoseconds;
+                        prepared[{name, platform}].first.push_back(static_cast<double>(wallNanoseconds) / 1e6);
+                        prepared[{name, platform}].second.push_back(static_cast<double>(processorNanoseconds) / 1e6);
+                    }
                     if (word != "press") continue;
                     std::string button;
                     long long wallNanoseconds = 0, processorNanoseconds = 0;
@@ -225,13 +244,82 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    const auto startupRatio = [&](const std::string& name, const std::string& platform) {
+        return Median(startup[{name, platform}].milliseconds) / Median(startup[{floorName, platform}].milliseconds);
+    };
+    const auto peakOverBare = [&](const std::string& name, const std::string& platform) {
+        return Median(startup[{name, platform}].peakMiB) - Median(startup[{floorName, platform}].peakMiB);
+    };
+    const auto roundPeakOverBare = [&](const std::string& name, const std::string& platform) {
+        return Median(roundPeakMiB[{name, platform}]) - Median(bareRoundPeakMiB[platform]);
+    };
+
+    // The summary: each figure's range over the programs, against its goal.
+    std::map<std::string, Range> startupRange;  // by platform
+    Range instructionRange, peakRange, roundPeakRange, worstPressRange, medianPressRange;
+    for (const std::string& name : programs) {
+        for (const std::string& platform : platforms) {
+            startupRange[platform].Add(startupRatio(name, platform));
+            if (counting) instructionRange.Add(instructions[{name, platform}] / instructions[{floorName, platform}]);
+            peakRange.Add(peakOverBare(name, platform));
+            roundPeakRange.Add(roundPeakOverBare(name, platform));
+            const auto& [wall, processor] = response[{name, platform}];
+            if (platform == "xcb") worstPressRange.Add(Worst(processor.at("all")));
+        }
+        // The slowest button's median, on either platform.
+        double slowest = 0;
+        for (const std::string& platform : platforms) {
+            for (const auto& [button, times] : response[{name, platform}].first) slowest = std::max(slowest, Median(times));
+        }
+        medianPressRange.Add(slowest);
+    }
+    const auto met = [](const Range& range, double goal) { return range.empty ? "–" : range.most <= goal ? "yes" : "no"; };
+    std::printf("| figure | now (range over the five programs) | goal | met? |\n|---|---|---|---|\n");
+    std::printf("| start-up ×bare, offscreen | %s | ≤ 1.10 | %s |\n", Span(startupRange["offscreen"], "%.2f").c_str(),
+                met(startupRange["offscreen"], 1.10));
+    std::printf("| start-up ×bare, xcb (Xvfb) | %s | ≤ 1.10 | %s |\n", Span(startupRange["xcb"], "%.2f").c_str(),
+                met(startupRange["xcb"], 1.10));
+    std::printf("| instructions to first frame ×bare (callgrind) | %s | ≤ 1.10 | %s |\n",
+                Span(instructionRange, "%.2f").c_str(), met(instructionRange, 1.10));
+    std::printf("| peak RSS at first frame over bare | %s | ≤ +3 MiB | %s |\n",
+                Span(peakRange, "%+.1f", " to ", " MiB").c_str(), met(peakRange, 3.0));
+    std::printf("| peak RSS over a whole round over bare | %s | ≤ +6 MiB, like for like | %s |\n",
+                Span(roundPeakRange, "%+.1f", " to ", " MiB").c_str(), met(roundPeakRange, 6.0));
+    std::printf("| worst press, processor time, xcb | %s | ≤ 5 ms | %s |\n", Span(worstPressRange, "%.1f", "–", " ms").c_str(),
+                met(worstPressRange, 5.0));
+    std::printf("| median press, wall, both platforms | %s | stays ≤ 2 ms | %s |\n",
+                medianPressRange.empty ? "–" : ("≤ " + Format("%.1f", medianPressRange.most) + " ms").c_str(),
+                met(medianPressRange, 2.0));
+
+    std::printf("\nStart-up: process start (fork) to the main window's first painted frame, medians of %d runs;\n"
+                "instructions (callgrind) from start to exit just after that frame.\n\n", runs);
+    std::printf("| program | platform | start-up (ms) | ×bare | main() to paint (ms) | peak RSS (MiB) | +bare (MiB) |"
+                " instructions (M) | ×bare | stripped size (KiB) |\n|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const std::string& name : names) {
+        const std::string binary = name == floorName ? probe(name) : build + "/programs/" + name + "/" + name;
+        const double size = static_cast<double>(StrippedSize(binary)) / 1024.0;
+        for (const std::string& platform : platforms) {
+            const StartupSamples& samples = startup[{name, platform}];
+            std::printf("| %s | %s | %.1f | %.2f | %.1f | %.1f | %+.1f |", name.c_str(), platform.c_str(),
+                        Median(samples.milliseconds), startupRatio(name, platform), Median(samples.sinceMain),
+                        Median(samples.peakMiB), peakOverBare(name, platform));
+            if (counting) {
+                const double count = instructions[{name, platform}];
+                std::printf(" %.1f | %.2f |", count / 1e6, count / instructions[{floorName, platform}]);
+            } else {
+                std::printf(" – | – |");
+            }
+            std::printf(" %.0f |\n", size);
+        }
+    }
+
     const std::vector<std::string> buttons = {"Command1", "Command2", "Command3", "Command4",
                                               "Command5", "Command6", "Command7", "all"};
     for (const bool onWall : {true, false}) {
         std::printf(onWall ? "\nResponse, wall clock: click until the changed labels and every window it opens (message box, rules,\n"
                              "result) are painted; %d whole rounds each, median / worst in ms (presses).\n\n"
                            : "\nResponse, processor time of the program over the same presses: median / worst in ms; and the\n"
-                             "peak memory over the round (the probe also loads the Qt test library for its clicks).\n\n",
+                             "peak memory over the round against the bare window with the same libraries (Qt's test library).\n\n",
                     rounds);
         std::printf("| program | platform |");
         for (const std::string& button : buttons) std::printf(" %s |", button == "all" ? "all presses" : button.c_str());
@@ -253,11 +341,20 @@ int main(int argc, char* argv[]) {
                 }
             }
             if (!onWall) {
-                const double peak = Median(roundPeakMiB[program]);
-                std::printf(" %.1f | %+.1f |", peak, peak - Median(startup[{floorName, program.second}].peakMiB));
+                std::printf(" %.1f | %+.1f |", Median(roundPeakMiB[program]), roundPeakOverBare(program.first, program.second));
             }
             std::printf("\n");
         }
+    }
+
+    std::printf("\nWhile idle after the first frame: the secondary windows built hidden (the first of each painted off\n"
+                "screen), the message box built with its icons and painted off screen, the fonts of the empty labels\n"
+                "loaded; from the first frame until done, median / worst in ms of %d rounds (the probe waits for it\n"
+                "before the first press, as the pupil's reading does).\n\n"
+                "| program | platform | wall | processor |\n|---|---|---:|---:|\n", rounds);
+    for (const auto& [program, times] : prepared) {
+        std::printf("| %s | %s | %.1f / %.1f | %.1f / %.1f |\n", program.first.c_str(), program.second.c_str(),
+                    Median(times.first), Worst(times.first), Median(times.second), Worst(times.second));
     }
     return 0;
 }

@@ -5,11 +5,20 @@ set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of 
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
 
+# What the build draws of the SVG files (windows/stored_pictures.h), for the pixel ratios of the
+# common screens, 1 and 2: the pictures at those ratios; a program's icon (assets/icon.svg) at the
+# sizes an X11 window frame asks for at either ratio; the message box icons at the box's icon size
+# (48) at either ratio. Other ratios and sizes are drawn from the SVG when asked for.
+set(DRILL_STORED_RATIOS 1 2)
+set(DRILL_STORED_WINDOW_ICON_SIZES 16 32 64 128 256)
+set(DRILL_STORED_BOX_ICON_SIZES 48 96)
+
 # drill_add_program(NAME
 #   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
 #   SUMMARY "..."      one Russian line on what the program drills (menu comment, AppStream summary)
 #   SOURCES ...        the program's tables and code (library NAME_program)
-#   ASSETS ...         pictures and icons under assets/, compiled in as resources ":/NAME/..."
+#   ASSETS ...         SVG pictures and the icon under assets/, compiled in as resources ":/NAME/...",
+#                      each with its drawings (DRILL_STORED_RATIOS, DRILL_STORED_WINDOW_ICON_SIZES)
 #   TESTS ...          tests on the recording platform
 #   WINDOW_TESTS ...   tests of the real windows on the offscreen platform
 #   RESULT_WINDOW)     the drill tallies its results: both test executables also take the checks shared
@@ -22,6 +31,10 @@ function(drill_add_program name)
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_link_libraries(${name}_program PUBLIC drill_windows)
   qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+  set(pictures ${ARG_ASSETS})
+  list(FILTER pictures EXCLUDE REGEX "(^|/)icon\\.svg$")
+  drill_store_drawings(${name}_program "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
+  drill_store_drawings(${name}_program "/${name}" icon assets/icon.svg AT ${DRILL_STORED_WINDOW_ICON_SIZES})
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_program)
@@ -47,6 +60,38 @@ function(drill_add_program name)
     endif()
     drill_add_desktop_checks(${name})
   endif()
+endfunction()
+
+# drill_store_drawings(TARGET PREFIX picture|icon SVG... AT RATIO_OR_SIZE...)
+# Draws the SVG files with store_pictures at the pixel ratios (pictures) or sizes (icons) and
+# compiles the drawings into TARGET's resources beside the SVG files: PREFIX/background.svg@2x,
+# PREFIX/icon.svg@32px.
+function(drill_store_drawings target prefix kind)
+  cmake_parse_arguments(PARSE_ARGV 3 ARG "" "" "AT")
+  set(folder ${CMAKE_CURRENT_BINARY_DIR}/stored)
+  set(values ${ARG_AT})
+  set(unit x)
+  if(kind STREQUAL "icon")
+    set(unit px)
+  endif()
+  set(stored "")
+  foreach(svg ${ARG_UNPARSED_ARGUMENTS})
+    get_filename_component(file ${svg} NAME)
+    set(drawings "")
+    foreach(value ${values})
+      list(APPEND drawings ${folder}/${file}@${value}${unit})
+    endforeach()
+    add_custom_command(OUTPUT ${drawings}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+      COMMAND store_pictures ${kind} ${CMAKE_CURRENT_SOURCE_DIR}/${svg} ${folder} ${values}
+      DEPENDS store_pictures ${svg}
+      COMMENT "Drawing ${prefix}/${file}"
+      VERBATIM)
+    list(APPEND stored ${drawings})
+  endforeach()
+  # Uncompressed: the runs are compact already, and decompressing them would cost more than they save.
+  qt_add_resources(${target} "${target}_stored_${kind}s" PREFIX ${prefix} BASE ${folder} OPTIONS --no-compress
+    FILES ${stored})
 endfunction()
 
 # The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the

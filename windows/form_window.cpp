@@ -9,13 +9,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -272,6 +270,25 @@ void FormWindow::FocusFirst() {
     if (!focusOrder_.empty()) focusOrder_.front().second->setFocus(Qt::OtherFocusReason);
 }
 
+void FormWindow::LoadFonts() {
+    for (const auto& [name, control] : controls_) QFontMetrics(control->font()).height();
+}
+
+void FormWindow::PrepareToShow() {
+    LoadFonts();
+    Picture();
+    winId();
+}
+
+void FormWindow::PaintOffScreen() {
+    // A band of rows at a time: what is painted is thrown away, and a band takes little memory.
+    constexpr int BandRows = 64;
+    const qreal ratio = devicePixelRatioF();
+    QImage band(QSize(width(), BandRows) * ratio, QImage::Format_RGB32);
+    band.setDevicePixelRatio(ratio);
+    for (int top = 0; top < height(); top += BandRows) render(&band, QPoint(), QRegion(0, top, width(), BandRows));
+}
+
 QWidget* FormWindow::Control(drill::Control name) const {
     const auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : found->second;
@@ -309,37 +326,19 @@ QIcon WindowIcon(std::string_view path) {
     if (const auto found = icons.constFind(resource); found != icons.cend()) return *found;
     // Let go of the icons while the application, and the icon engine it loaded, are still there.
     if (icons.isEmpty()) qAddPostRoutine([] { icons.clear(); });
-    return *icons.insert(resource, QIcon(resource));
+    return *icons.insert(resource, IconWithStoredSizes(resource));
 }
 
-QPixmap RenderedPicture(std::string_view path, qreal ratio) {
-    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-    const QString key = QStringLiteral("drillwin-picture:%1@%2").arg(resource).arg(ratio);
-    QPixmap picture;
-    if (QPixmapCache::find(key, &picture)) return picture;
-    QSvgRenderer renderer(resource);
-    const QSize size = renderer.defaultSize();
-    picture = QPixmap(size * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
-    QPixmapCache::insert(key, picture);
-    return picture;
+const RunPicture& FormWindow::Picture() const {
+    static const RunPicture none;
+    if (layout_.picture.empty()) return none;
+    const QString path = QString::fromUtf8(layout_.picture.data(), static_cast<qsizetype>(layout_.picture.size()));
+    return PictureAtRatio(path, devicePixelRatioF());
 }
 
-const QPixmap& FormWindow::Picture() {
-    const qreal ratio = devicePixelRatioF();
-    if (!layout_.picture.empty() && (picture_.isNull() || picture_.devicePixelRatio() != ratio)) {
-        picture_ = RenderedPicture(layout_.picture, ratio);
-    }
-    return picture_;
-}
-
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (const QPixmap& picture = Picture(); !picture.isNull()) painter.drawPixmap(0, 0, picture);
+    PaintPicture(painter, Picture(), devicePixelRatioF(), event->rect());
     if (printed_.empty()) return;
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));

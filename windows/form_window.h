@@ -2,13 +2,13 @@
 // One window built from its description: fixed inner size in twips, background picture, opaque
 // labels, graphical buttons, and the lines the program prints into it.
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <map>
 #include <vector>
 
 #include "windows/layout.h"
+#include "windows/stored_pictures.h"
 
 class QAbstractButton;
 class QLabel;
@@ -27,6 +27,15 @@ public:
     void MoveToDesignPosition();
     // The first control in the focus order takes the focus.
     void FocusFirst();
+    // Loads the fonts of all the window's controls, of the empty ones too that the drill fills later.
+    void LoadFonts();
+    // Does ahead, for a window not yet shown, what showing it does: loads its fonts, reads its
+    // picture and creates its native window. Done while the program is idle, it makes the press that
+    // shows the window quick.
+    void PrepareToShow();
+    // Paints the window once off screen, so that its glyphs and button faces are in the caches
+    // before a window like it is first shown.
+    void PaintOffScreen();
 
     // Replaces a label's text; a value label's spoken name follows, read with its heading.
     void SetCaption(drill::Control label, const QString& text);
@@ -51,13 +60,13 @@ private:
     QWidget* Build(const ControlRow& row);
     void SetFocusOrder();
     void NameValueLabels();
-    const QPixmap& Picture();
+    // The background picture at the window's pixel ratio (stored_pictures.h); null when it has none.
+    const RunPicture& Picture() const;
 
     const FormLayout& layout_;
     std::map<drill::Control, QWidget*> controls_;
     std::vector<std::pair<int, QWidget*>> focusOrder_;  // tab index, control
     std::map<drill::Control, QString> headings_;        // value label, the heading it is read with
-    QPixmap picture_;
     QPoint printPosition_;
     std::vector<PrintedLine> printed_;
 };
@@ -74,11 +83,9 @@ int Pixels(int twips);
 int PixelSize(double points);
 // The face used when a named font is not installed: a metric-compatible one.
 QString ResolveFamily(std::string_view family);
-// The SVG picture at a Qt resource path, rendered for the device pixel ratio. A picture is rendered
-// once and shared by every window that shows it, however often the pupil closes and reopens one.
-QPixmap RenderedPicture(std::string_view path, qreal ratio);
-// The window icon at a Qt resource path: one icon for the whole run, so that the sizes the window
-// frame asks for are rendered once, not again for every window and every reopening.
+// The window icon at a Qt resource path, with the sizes the build stored: one icon for the whole
+// run, so that the sizes the window frame asks for are not drawn again for every window and every
+// reopening.
 QIcon WindowIcon(std::string_view path);
 
 }  // namespace drillwin

@@ -9,6 +9,7 @@
 
 #include "engine/controls.h"
 #include "windows/form_window.h"
+#include "windows/text.h"
 
 namespace drillwin {
 
@@ -54,10 +55,6 @@ QString Naming(const std::u16string& characters) {
                            : QStringLiteral("Клавиша ") + names.join(QStringLiteral(", ")) + QStringLiteral(" или ") + last;
 }
 
-QString FromUtf16(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 Keyboard::Keyboard(const KeyTable& keys, std::function<DrillState()> state) : keys_(keys), state_(std::move(state)) {}
@@ -86,7 +83,7 @@ void Keyboard::Describe(FormWindow* main) {
     if (const auto& box = keys_.answerBox) {
         describe(box->submit, QStringLiteral("Клавиши Ctrl+Enter"));
         if (QWidget* widget = main->Control(box->box)) {
-            widget->setAccessibleName(FromUtf16(box->spokenName));
+            widget->setAccessibleName(ToQString(box->spokenName));
             const auto* submit = qobject_cast<QAbstractButton*>(main->Control(box->submit));
             widget->setAccessibleDescription(QStringLiteral("Клавиши Ctrl+Enter: ") + (submit ? submit->text() : QString()));
         }

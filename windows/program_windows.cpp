@@ -7,6 +7,9 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <utility>
+
 #include "engine/controls.h"
 #include "windows/form_window.h"
 #include "windows/text.h"
@@ -35,21 +38,78 @@ QMessageBox::Icon IconOf(drill::MessageStyle style) {
 
 ProgramWindows::ProgramWindows(const ProgramDescription& program)
     : program_(program), keyboard_(program.keys, [this] { return drill_->State(); }) {
+    preparation_.setSingleShot(true);
+    preparation_.setInterval(0);
+    preparation_.callOnTimeout(this, &ProgramWindows::PrepareNext);
     drill_ = program.makeDrill(*this);
-    FormWindow* main = Create(MainWindow);
+    FormWindow* main = Build(MainWindow);
+    windows_[Index(MainWindow)] = main;
     // Nothing else owns the main window: it lives as long as the program does.
     main->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 ProgramWindows::~ProgramWindows() {
+    for (QPointer<FormWindow>& window : prepared_) delete window.data();
     for (QPointer<FormWindow>& window : windows_) delete window.data();
 }
 
 void ProgramWindows::ShowMainWindow() {
     FormWindow* main = Open(MainWindow);
+    if (!firstFramePainted_) main->installEventFilter(this);
     main->MoveToDesignPosition();
     main->show();
     main->FocusFirst();
+}
+
+bool ProgramWindows::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == Open(MainWindow)) {
+        watched->removeEventFilter(this);
+        firstFramePainted_ = true;
+        // The window paints before its controls and the frame is flushed after them: a call queued
+        // now runs once the frame is complete, and it waits a further turn of the event loop so that
+        // what else the frame queued comes first.
+        QMetaObject::invokeMethod(this, [this] { PrepareSoon(); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool ProgramWindows::Unprepared(Form form) const { return !Open(form) && !prepared_[Index(form)]; }
+
+bool ProgramWindows::Prepared() const {
+    if (!firstFramePainted_ || !messageBox_ || !mainFontsLoaded_) return false;
+    return std::none_of(program_.forms.begin(), program_.forms.end(),
+                        [this](const FormLayout& layout) { return Unprepared(layout.form); });
+}
+
+void ProgramWindows::PrepareSoon() {
+    if (firstFramePainted_ && !preparation_.isActive()) preparation_.start();
+}
+
+void ProgramWindows::PrepareNext() {
+    if (ended_) return;
+    // In the order the first presses need them: the rules, a warning, the result.
+    const auto unprepared = std::find_if(program_.forms.begin(), program_.forms.end(),
+                                         [this](const FormLayout& layout) { return Unprepared(layout.form); });
+    if (unprepared != program_.forms.end()) {
+        const std::size_t index = Index(unprepared->form);
+        FormWindow* window = Build(unprepared->form);
+        window->PrepareToShow();
+        if (!std::exchange(paintedOffScreen_[index], true)) window->PaintOffScreen();
+        prepared_[index] = window;
+    } else if (!messageBox_) {
+        QMessageBox* box = MessageBox();
+        // Each icon drawn once at the box's scale, and the box painted off screen with the letters the
+        // messages are written in, so that its face's shaping tables and their glyphs are cached.
+        box->setIcon(QMessageBox::Warning);
+        box->setIcon(QMessageBox::Information);
+        box->setText(QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ абвгдеёжзийклмнопрстуфхцчшщъыьэюя 0123456789 .,:;!?-«»()"));
+        box->grab();
+        box->setText(QString());
+    } else if (!mainFontsLoaded_) {
+        Open(MainWindow)->LoadFonts();
+        mainFontsLoaded_ = true;
+    }
+    if (!Prepared()) PrepareSoon();
 }
 
 const FormLayout& ProgramWindows::Layout(Form form) const {
@@ -62,9 +122,8 @@ const FormLayout& ProgramWindows::Layout(Form form) const {
 
 FormWindow* ProgramWindows::Open(Form form) const { return windows_[Index(form)].data(); }
 
-FormWindow* ProgramWindows::Create(Form form) {
+FormWindow* ProgramWindows::Build(Form form) {
     auto* window = new FormWindow(Layout(form));
-    windows_[Index(form)] = window;
     if (form == MainWindow) {
         connect(window, &FormWindow::buttonClicked, this, [this](Control button) {
             drill_->Press(button);
@@ -73,6 +132,9 @@ FormWindow* ProgramWindows::Create(Form form) {
         // Closing the main window by its frame ends the program as "Выход" does, so that no
         // secondary window is left running without it.
         connect(window, &FormWindow::closing, this, [this] { EndProgram(); });
+    } else {
+        // A window the pupil closes is gone; the next one is prepared while the program is idle.
+        connect(window, &QObject::destroyed, this, [this] { PrepareSoon(); });
     }
     keyboard_.Attach(window);
     return window;
@@ -113,7 +175,7 @@ void ProgramWindows::SetText(Control, drill::TextView text) {
     if (QPlainTextEdit* box = TextBox()) box->setPlainText(ToQString(text));
 }
 
-void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
+QMessageBox* ProgramWindows::MessageBox() {
     // One box for the whole run, kept with the main window: building a dialog and its native window
     // anew for every message took a good part of the time the pupil waits for it.
     if (!messageBox_) {
@@ -124,10 +186,15 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
         messageBox_->setPalette(DesignPalette());
         messageBox_->setWindowModality(Qt::ApplicationModal);
     }
-    messageBox_->setIcon(IconOf(style));
-    messageBox_->setWindowTitle(ToQString(title));
-    messageBox_->setText(ToQString(text));
-    messageBox_->exec();
+    return messageBox_;
+}
+
+void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
+    QMessageBox* box = MessageBox();
+    box->setIcon(IconOf(style));
+    box->setWindowTitle(ToQString(title));
+    box->setText(ToQString(text));
+    box->exec();
     // The keyboard goes back to the main window, where the pupil was, even on a desktop that
     // activates no window of its own accord once the box is gone.
     if (FormWindow* main = Open(MainWindow); main && main->isVisible()) main->activateWindow();
@@ -136,7 +203,9 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
 void ProgramWindows::ShowWindow(Form form) {
     FormWindow* window = Open(form);
     if (!window) {
-        window = Create(form);
+        window = prepared_[Index(form)] ? prepared_[Index(form)].data() : Build(form);
+        prepared_[Index(form)] = nullptr;
+        windows_[Index(form)] = window;
         window->MoveToDesignPosition();
     }
     window->show();

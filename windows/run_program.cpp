@@ -9,6 +9,7 @@
 
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
+#include "windows/stored_pictures.h"
 
 namespace drillwin {
 
@@ -48,8 +49,8 @@ public:
 private:
     QIcon LookUpIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
         switch (icon) {
-            case SP_MessageBoxWarning: return QIcon(QStringLiteral(":/drill/warning.svg"));
-            case SP_MessageBoxInformation: return QIcon(QStringLiteral(":/drill/information.svg"));
+            case SP_MessageBoxWarning: return IconWithStoredSizes(QStringLiteral(":/drill/warning.svg"));
+            case SP_MessageBoxInformation: return IconWithStoredSizes(QStringLiteral(":/drill/information.svg"));
             default: return QProxyStyle::standardIcon(icon, option, widget);
         }
     }

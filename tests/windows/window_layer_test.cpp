@@ -14,24 +14,24 @@ namespace drillwin {
 namespace {
 
 constexpr std::string_view Picture = ":/test/picture.svg";
+const QString PicturePath = QString::fromLatin1(Picture.data(), Picture.size());
 
-TEST(RenderedPicture, HasTheSizeOfThePictureAtEachPixelRatio) {
-    const QPixmap single = RenderedPicture(Picture, 1.0);
+TEST(PictureAtRatio, HasTheSizeOfThePictureAtEachPixelRatio) {
+    const RunPicture& single = PictureAtRatio(PicturePath, 1.0);
     ASSERT_FALSE(single.isNull());
     EXPECT_EQ(single.size(), QSize(40, 30));
-    EXPECT_EQ(single.toImage().pixelColor(20, 15), QColor(0x20, 0x40, 0x80));
+    EXPECT_EQ(single.ToImage().pixelColor(20, 15), QColor(0x20, 0x40, 0x80));
 
-    const QPixmap doubled = RenderedPicture(Picture, 2.0);
+    const RunPicture& doubled = PictureAtRatio(PicturePath, 2.0);
     EXPECT_EQ(doubled.size(), QSize(80, 60));
-    EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
-    EXPECT_EQ(doubled.toImage().pixelColor(40, 30), QColor(0x20, 0x40, 0x80));
+    EXPECT_EQ(doubled.ToImage().pixelColor(40, 30), QColor(0x20, 0x40, 0x80));
 }
 
-TEST(RenderedPicture, IsRenderedOnceAndShared) {
-    // A reopened window asks for its picture again: it gets the rendering it had, not a new one.
-    const QPixmap first = RenderedPicture(Picture, 1.0);
-    EXPECT_EQ(RenderedPicture(Picture, 1.0).cacheKey(), first.cacheKey());
-    EXPECT_NE(RenderedPicture(Picture, 2.0).cacheKey(), first.cacheKey());
+TEST(PictureAtRatio, IsDrawnOnceAndShared) {
+    // A reopened window asks for its picture again: it gets the one it had, not a new drawing.
+    const RunPicture& first = PictureAtRatio(PicturePath, 1.0);
+    EXPECT_EQ(&PictureAtRatio(PicturePath, 1.0), &first);
+    EXPECT_NE(&PictureAtRatio(PicturePath, 2.0), &first);
 }
 
 TEST(WindowIcon, IsOneIconForEveryWindowThatShowsIt) {

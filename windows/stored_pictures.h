@@ -1,0 +1,70 @@
+#pragma once
+// The programs' SVG pictures and icons, drawn when the program is built and kept in its resources
+// beside the SVG files, so that a window shows them at start-up without parsing and drawing the
+// SVG (and without loading the fonts its texts are set in). The build draws them with the very
+// functions below, so a stored drawing is the drawing the SVG gives on the building machine; a
+// pixel ratio or icon size the build did not store is drawn from the SVG when it is asked for.
+
+#include <QByteArray>
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+namespace drillwin {
+
+// The SVG picture drawn at the device pixel ratio, as a window shows it behind its controls.
+QImage DrawPicture(const QString& svgPath, qreal ratio);
+// The SVG icon drawn at a size (device pixels), as Qt's SVG icon engine draws it.
+QImage DrawIcon(const QString& svgPath, int size);
+
+// Where the build keeps a drawing: beside the SVG, "background.svg@2x" and "icon.svg@32px".
+QString StoredPictureName(const QString& svgPath, qreal ratio);
+QString StoredIconName(const QString& svgPath, int size);
+
+// A drawing kept as the build stores it: its size, whether it is opaque, and each row of pixels as
+// runs of equal pixels. The pictures are flat grounds and gradients that change from row to row, so
+// a picture is a few thousand runs, which a window paints from without ever holding its pixels.
+class RunPicture {
+public:
+    RunPicture() = default;
+    // Reads a stored form; a null picture when the form is damaged. The bytes are used where they
+    // lie: a resource's stay in the program's own image and take no memory of their own.
+    explicit RunPicture(const QByteArray& form);
+    // The stored form of a drawing.
+    static QByteArray Encode(const QImage& drawing);
+
+    bool isNull() const { return rowStarts_.empty(); }
+    QSize size() const { return size_; }  // device pixels
+    // RGB32 where every pixel is opaque, so that it is drawn by copying; else premultiplied ARGB.
+    QImage::Format format() const { return format_; }
+    // The pixels within area (device pixels, inside the picture) decoded into an image of its size.
+    QImage Pixels(const QRect& area) const;
+    QImage ToImage() const { return Pixels(QRect(QPoint(), size_)); }
+
+private:
+    QByteArray form_;
+    QSize size_;
+    QImage::Format format_ = QImage::Format_Invalid;
+    std::vector<qsizetype> rowStarts_;  // where each row's runs start in form_, and where the last ends
+};
+
+// The drawing the build stored under a resource name; a null picture when there is none.
+RunPicture StoredDrawing(const QString& resourceName);
+
+// The picture at the ratio: the stored drawing, or else the SVG drawn now. Read or drawn once and
+// kept for the whole run, however often the pupil closes and reopens a window that shows it.
+const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio);
+
+// Paints the part of the picture that the area (logical pixels) covers, placed at the top left, a
+// strip of the area's rows at a time, so that no more than a strip of its pixels is ever held.
+void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area);
+
+// The SVG icon, which takes the stored drawings for the sizes the build stored and draws any other
+// size, state or mode from the SVG.
+QIcon IconWithStoredSizes(const QString& svgPath);
+
+}  // namespace drillwin

@@ -65,7 +65,11 @@ FormWindow* ProgramWindows::Create(Form form) {
     auto* window = new FormWindow(Layout(form));
     windows_[Index(form)] = window;
     if (form == MainWindow) {
-        connect(window, &FormWindow::buttonClicked, this, [this](Control button) { drill_->Press(button); });
+        connect(window, &FormWindow::buttonClicked, this, [this, window](Control button) {
+            announcer_.PressStarting(*window);
+            drill_->Press(button);
+            announcer_.PressFinished(*window);
+        });
         // Closing the main window by its frame ends the program as "Выход" does, so that no
         // secondary window is left running without it.
         connect(window, &FormWindow::closing, this, [this] { EndProgram(); });
@@ -109,6 +113,8 @@ void ProgramWindows::SetText(Control, drill::TextView text) {
 }
 
 void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
+    // What the press changed is said before the box takes the reader's attention.
+    if (FormWindow* main = Open(MainWindow)) announcer_.SayChanges(*main);
     // One box for the whole run, kept with the main window: building a dialog and its native window
     // anew for every message took a good part of the time the pupil waits for it.
     if (!messageBox_) {
@@ -134,6 +140,7 @@ void ProgramWindows::ShowWindow(Form form) {
     window->show();
     window->raise();
     window->activateWindow();
+    announcer_.ReadWhenActive(*window);
 }
 
 void ProgramWindows::PlotPoint(Form form, int x, int y) {

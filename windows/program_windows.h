@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/clock_random.h"
+#include "windows/announcer.h"
 #include "windows/program.h"
 
 class QAbstractButton;
@@ -63,6 +64,7 @@ private:
     QPointer<QMessageBox> messageBox_;
     drill::ClockRandom random_;
     std::unique_ptr<drill::Drill> drill_;
+    Announcer announcer_;
     bool ended_ = false;
 };
 

@@ -163,11 +163,22 @@ std::map<Control, QString> Texts(const FormWindow& window) {
     return texts;
 }
 
+// The longest text said of one control. A pupil may paste a book into Luzema's sentence and check
+// it: the label shows what fits, and the reader is given a few lines, not an hour of speech.
+constexpr qsizetype MostSaid = 400;
+
+QString Shortened(const QString& text) {
+    if (text.size() <= MostSaid) return text;
+    qsizetype cut = text.lastIndexOf(QLatin1Char(' '), MostSaid);
+    if (cut <= 0) cut = text.at(MostSaid - 1).isHighSurrogate() ? MostSaid - 1 : MostSaid;
+    return text.left(cut) + QStringLiteral("…");
+}
+
 // One phrase of sentences: the reader pauses after each, as the eye does at the end of a line.
 QString Sentences(const QStringList& pieces) {
     QStringList sentences;
     for (const QString& piece : pieces) {
-        QString sentence = piece.simplified();
+        QString sentence = Shortened(piece.simplified());
         if (sentence.isEmpty()) continue;
         if (!QStringLiteral(".!?…:;,").contains(sentence.back())) sentence += QLatin1Char('.');
         sentences << sentence;

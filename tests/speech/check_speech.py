@@ -49,7 +49,8 @@ def segments(lines):
 def split_own(phrases):
     """(the program's phrases, Orca's own) of one press: Orca's own are the keys it echoes (they end
     in a blank), the control or window that takes the focus with the text it reads of it, and a
-    message box from "alert" to its OK button."""
+    message box from "alert" to its OK button. The keys a control answers to ("Клавиша F1") are its
+    accessible description, read with it."""
     ours, own = [], []
     in_box = after_text = False
     for phrase in phrases:
@@ -57,10 +58,10 @@ def split_own(phrases):
             continue
         if phrase.startswith("alert "):
             in_box = True
-        if in_box or after_text or re.search(r" (push button|frame)\.$", phrase) or phrase == "text." \
-                or phrase.startswith("Клавиш"):
+        focus = re.search(r"(^| )(push button|frame|text)\.$", phrase) or phrase.startswith("Клавиш")
+        if in_box or after_text or focus:
             own.append(phrase)
-            after_text = phrase == "text."  # the line of the text box that took the focus
+            after_text = phrase.endswith("text.")  # the line of the text box that took the focus follows
             if phrase == "OK push button.":
                 in_box = False
             continue

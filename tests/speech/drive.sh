@@ -15,7 +15,8 @@ press() {  # press WHAT KEY...
 
 start() {  # start PROGRAM TITLE
   program=$1
-  "$build/programs/$1/$1" &
+  # Not on the driver's output: orca-listen reads it until every writer has gone.
+  "$build/programs/$1/$1" >/dev/null 2>&1 &
   app=$!
   main=$(timeout 30 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
   [[ -n "$main" ]] || { echo "drive.sh: no window $2" >&2; exit 1; }
@@ -34,6 +35,8 @@ stop() {
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true
 }
+app=
+trap '[[ -z "$app" ]] || stop' EXIT
 
 # Tavrel, a whole round. The focus starts on Правила; Tab goes on to Начало, е, и, Ещё слово.
 start tavrel Tavrel

@@ -257,9 +257,22 @@ TEST_F(LuzemaSpeech, EachSentenceTheVerdictsAndTheRuleAreHeardOnce) {
     EXPECT_EQ(started.Press(drill::RulesButton).size(), 1u) << "the warning to answer first";
     EXPECT_EQ(Said(), Phrases{});
 
-    Type(third);
+    // A book pasted into the sentence and checked is said as a few lines, as the label shows it.
+    QString book;
+    while (book.size() < 1'000'000) book += QStringLiteral("Мальчик, читающий книгу, сидел у окна. ");
+    Type(book);
+    started.Press(drill::CheckButton);
+    const Phrases verdict = Said();
+    ASSERT_EQ(verdict.size(), 1u);
+    EXPECT_TRUE(verdict[0].startsWith("Ошибка. Ваш ответ: Мальчик, читающий книгу, сидел у окна."));
+    EXPECT_TRUE(verdict[0].endsWith("… Сделано ошибок: 2.")) << verdict[0].right(40).toStdString();
+    EXPECT_LT(verdict[0].size(), 500);
+
+    started.Press(drill::NextButton);
+    EXPECT_EQ(Said(), Phrases{Sentence() + " Предложений: 4."});
+
     const int n = luzema::Bank().Size();
-    for (int position = 3; position < n; ++position) {
+    for (int position = 4; position < n; ++position) {
         started.Press(drill::NextButton);
         EXPECT_EQ(Said(), Phrases{QStringLiteral("%1 Предложений: %2. Сделано ошибок: %3.").arg(Sentence()).arg(position + 1).arg(position - 1)});
     }

@@ -89,6 +89,12 @@ void CommaDrill::Press(Control button) {
     }
 }
 
+DrillState CommaDrill::State() const {
+    if (position_ == 0) return DrillState::NotStarted;
+    if (position_ > N()) return DrillState::Finished;
+    return answerCount_ == 0 ? DrillState::Unanswered : DrillState::Answered;
+}
+
 void CommaDrill::LoadSentence() {
     const SentenceItem& row = bank_.Row(questionOrder_.Slot(position_));
     shownText_ = row.ShownText;

@@ -50,6 +50,7 @@ public:
     void NextItem();          // "Ещё предложение"
     bool RulesAllowed();      // shows the warning itself when it refuses
     void Press(Control button) override;
+    DrillState State() const override;
 
     std::int32_t Position() const { return position_; }
     std::int32_t AnswerCount() const { return answerCount_; }

@@ -111,6 +111,12 @@ void DrillSession::Press(Control button) {
     }
 }
 
+DrillState DrillSession::State() const {
+    if (position_ == 0) return DrillState::NotStarted;
+    if (Finished()) return DrillState::Finished;
+    return answerCount_ == 0 ? DrillState::Unanswered : DrillState::Answered;
+}
+
 void DrillSession::LoadItem() {
     currentItem_ = profile_.Bank.Row(questionOrder_.Slot(position_));
     CountShown();

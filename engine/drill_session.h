@@ -25,6 +25,7 @@ public:
     void ShowRules();                   // the rules button: the guard, then the rules window
     void ShowResult();                  // "Результат"; only with result categories
     void Press(Control button) override;
+    DrillState State() const override;
 
     std::int32_t Position() const { return position_; }
     std::int32_t AnswerCount() const { return answerCount_; }

@@ -33,7 +33,8 @@ QMessageBox::Icon IconOf(drill::MessageStyle style) {
 
 }  // namespace
 
-ProgramWindows::ProgramWindows(const ProgramDescription& program) : program_(program) {
+ProgramWindows::ProgramWindows(const ProgramDescription& program)
+    : program_(program), keyboard_(program.keys, [this] { return drill_->State(); }) {
     drill_ = program.makeDrill(*this);
     FormWindow* main = Create(MainWindow);
     // Nothing else owns the main window: it lives as long as the program does.
@@ -68,12 +69,16 @@ FormWindow* ProgramWindows::Create(Form form) {
         connect(window, &FormWindow::buttonClicked, this, [this, window](Control button) {
             announcer_.PressStarting(*window);
             drill_->Press(button);
+            // What the press changed is said before the focus moves: the verdict is heard before
+            // the button that takes the focus, and a key pressed on hearing that cuts nothing.
             announcer_.PressFinished(*window);
+            if (!ended_) keyboard_.AfterPress(button, drill_->State());
         });
         // Closing the main window by its frame ends the program as "Выход" does, so that no
         // secondary window is left running without it.
         connect(window, &FormWindow::closing, this, [this] { EndProgram(); });
     }
+    keyboard_.Attach(window);
     return window;
 }
 
@@ -129,6 +134,9 @@ void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style
     messageBox_->setWindowTitle(ToQString(title));
     messageBox_->setText(ToQString(text));
     messageBox_->exec();
+    // The keyboard goes back to the main window, where the pupil was, even on a desktop that
+    // activates no window of its own accord once the box is gone.
+    if (FormWindow* main = Open(MainWindow); main && main->isVisible()) main->activateWindow();
 }
 
 void ProgramWindows::ShowWindow(Form form) {

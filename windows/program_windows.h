@@ -10,6 +10,7 @@
 
 #include "engine/clock_random.h"
 #include "windows/announcer.h"
+#include "windows/keyboard.h"
 #include "windows/program.h"
 
 class QAbstractButton;
@@ -65,6 +66,7 @@ private:
     drill::ClockRandom random_;
     std::unique_ptr<drill::Drill> drill_;
     Announcer announcer_;
+    Keyboard keyboard_;
     bool ended_ = false;
 };
 

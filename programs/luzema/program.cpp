@@ -1,11 +1,14 @@
 #include "engine/comma_drill.h"
+#include "engine/controls.h"
 #include "programs/luzema/luzema.h"
 
 namespace luzema {
 
 const drillwin::ProgramDescription& Program() {
     static const drillwin::ProgramDescription program{
-        Forms, [](drill::Platform& platform) { return std::make_unique<drill::CommaDrill>(Bank(), MessageTitle, platform); }};
+        Forms, [](drill::Platform& platform) { return std::make_unique<drill::CommaDrill>(Bank(), MessageTitle, platform); },
+        // The pupil answers in the sentence itself: Ctrl+Enter there checks it.
+        {{}, drillwin::AnswerBox{drill::SentenceBox, u"Предложение", drill::CheckButton}}};
     return program;
 }
 

@@ -146,6 +146,7 @@ public:
     Mutant(std::unique_ptr<drill::Drill> inner, std::function<Control(Control)> rewire)
         : inner_(std::move(inner)), rewire_(std::move(rewire)) {}
     void Press(Control button) override { inner_->Press(rewire_(button)); }
+    drill::DrillState State() const override { return inner_->State(); }
 
 private:
     std::unique_ptr<drill::Drill> inner_;
@@ -178,6 +179,7 @@ TEST(FaultsAreFound, AndShrunkToAShortSequence) {
                      if (c == Control::Command5 && inner->AnswerCount() == 0) inner->RestoreSentence();
                      inner->Press(c);
                  }
+                 drill::DrillState State() const override { return inner->State(); }
              };
              auto mutant = std::make_unique<Restoring>();
              mutant->inner = std::move(comma);

@@ -25,12 +25,6 @@ start() {  # start PROGRAM TITLE
   sleep "$pause"
 }
 
-refocus() {
-  echo "MARK $program refocus"
-  xdotool windowfocus --sync "$main"
-  sleep "$pause"
-}
-
 stop() {
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true
@@ -38,48 +32,45 @@ stop() {
 app=
 trap '[[ -z "$app" ]] || stop' EXIT
 
-# Tavrel, a whole round. The focus starts on Правила; Tab goes on to Начало, е, и, Ещё слово.
+# Tavrel, a whole round, as a pupil plays it by ear: 1 and 2 answer wherever the focus is, the focus
+# then goes to "Ещё слово" and Enter takes the next item; Space there skips one; F1 asks for the
+# rules, Escape closes them. The focus starts on Правила; Tab goes on to Начало.
 start tavrel Tavrel
-press move Tab                             # Начало
-press start space
-press again space
-press move shift+Tab                       # Правила
-press rules-refused space
-press move Return
-refocus
-press move Tab Tab Tab                     # и
-press answer space
-press again space
-press move shift+Tab shift+Tab shift+Tab   # Правила
-press rules space
+press move Tab
+press start Return
+press again Return
+press rules-refused F1
+press move Return                          # the box closes, the main window has the keyboard again
+press answer 2
+press again 2
+press rules F1
 sleep 1
-refocus
-press move Tab Tab Tab Tab                 # Ещё слово
-press next space
+press move Escape
+press next Return
 for item in $(seq 2 23); do
   case $((item % 3)) in
-    0) press move shift+Tab shift+Tab; press answer space; press move Tab Tab ;;   # е
-    1) press move shift+Tab; press answer space; press move Tab ;;                 # и
-    2) ;;                                                                          # no answer
+    0) press answer 1 ;;
+    1) press answer 2 ;;
   esac
-  if [ "$item" -lt 23 ]; then press next space; else press end space; fi
+  key=Return
+  [[ $((item % 3)) -eq 2 ]] && key=space   # no answer: Enter waits for one, Space skips
+  if [[ "$item" -lt 23 ]]; then press next $key; else press end $key; fi
 done
 press move Return
 stop
 
-# Luzema, the first sentences. The focus starts on Правило; Tab goes on to Начало, Запятые
-# расставлены, Ещё предложение, Выход, the sentence.
+# Luzema, two sentences: the first checked as it stands, the second with a comma where none belongs.
+# Each new sentence takes the focus into the text box; Ctrl+Enter checks it.
 start luzema Tolvenir
 press move Tab
-press start space
-press move Tab                             # Запятые расставлены
-press answer space
-press move Tab                             # Ещё предложение
-press next space
-press move Tab Tab                         # the sentence
+press start Return
+press answer ctrl+Return
+press rules F1
+sleep 1
+press move Escape
+press next Return
 press type ctrl+End BackSpace comma period
-press move shift+Tab shift+Tab shift+Tab   # Запятые расставлены
-press answer space
+press answer ctrl+Return
 echo "MARK end"
 # Orca's log reaches the disk in blocks: what it said last is read only once more has followed.
 for _ in $(seq 15); do xdotool key shift; sleep 0.2; done

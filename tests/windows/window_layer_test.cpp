@@ -60,6 +60,7 @@ TEST(ApplicationStyle, LooksUpEachStandardIconOnce) {
 class NoDrill final : public drill::Drill {
 public:
     void Press(drill::Control) override {}
+    drill::DrillState State() const override { return drill::DrillState::NotStarted; }
 };
 
 TEST(ProgramWindows, EveryMessageShowsInOneBoxWithItsOwnTextTitleAndIcon) {

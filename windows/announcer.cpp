@@ -113,7 +113,8 @@ QString SaidWithGap(const QString& prompt) {
     while (said.endsWith(QLatin1Char(','))) said.chop(1);
     return said;
 }
-// A value label with nothing in it, as Orca says a blank line.
+
+// A value label with nothing in it is an empty box on the screen; said, it is a word.
 const QString BlankValue = QStringLiteral("пусто");
 
 using ReadingRow = std::vector<const ControlRow*>;

@@ -1,14 +1,11 @@
 // What the programs tell a screen reader, as the accessibility events their windows send: every
-// phrase is recorded as it is shown, with whether a message box stood open, and each press is
-// checked for the one phrase it should make (or none). Qt drops every accessibility event while no
+// phrase is recorded as it is shown, with the number of message boxes shown before it, and each
+// press is checked for the one phrase it should make (or none). Qt drops every accessibility event while no
 // assistive technology listens, and on the offscreen platform none ever does: the tests switch the
 // platform's accessibility on through Qt's private headers and take the events in place of the
 // platform's bridge. What Orca then says of them: scripts/check-speech.sh.
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -36,7 +33,6 @@ namespace drillwin::testing {
 namespace {
 
 using drill::Control;
-using drill::Form;
 
 struct Heard {
     QString phrase;
@@ -58,13 +54,14 @@ void Record(QAccessibleEvent* event) {
 class Listener {
 public:
     Listener() {
-        platform_->setActive(true);
+        if (!platform_) ADD_FAILURE() << "the platform has no accessibility to switch on";
+        if (platform_) platform_->setActive(true);
         previous_ = QAccessible::installUpdateHandler(&Record);
         heard.clear();
     }
     ~Listener() {
         QAccessible::installUpdateHandler(previous_);
-        platform_->setActive(false);
+        if (platform_) platform_->setActive(false);
     }
 
 private:
@@ -72,15 +69,15 @@ private:
     QAccessible::UpdateHandler previous_ = nullptr;
 };
 
+using Phrases = std::vector<QString>;
+
 // The phrases shown since the last call.
-std::vector<QString> Said() {
-    std::vector<QString> phrases;
+Phrases Said() {
+    Phrases phrases;
     for (const Heard& one : heard) phrases.push_back(one.phrase);
     heard.clear();
     return phrases;
 }
-
-using Phrases = std::vector<QString>;
 
 // A prompt as the reader is to say it: the gap as the word "пропуск", with a pause on either side
 // that has a letter ("пр, пропуск, тих", "свеж, пропуск").

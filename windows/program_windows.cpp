@@ -69,8 +69,9 @@ FormWindow* ProgramWindows::Create(Form form) {
         connect(window, &FormWindow::buttonClicked, this, [this, window](Control button) {
             announcer_.PressStarting(*window);
             drill_->Press(button);
-            // What the press changed is said before the focus moves: the verdict is heard before
-            // the button that takes the focus, and a key pressed on hearing that cuts nothing.
+            // What the press changed is said before the focus moves, so that the verdict comes
+            // before the name of the button that takes the focus: a pupil who presses Enter on
+            // hearing that name has heard the verdict, and the key cuts nothing of it.
             announcer_.PressFinished(*window);
             if (!ended_) keyboard_.AfterPress(button, drill_->State());
         });

@@ -1,7 +1,6 @@
 #include "windows/form_window.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -21,6 +20,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "windows/announcer.h"
 #include "windows/text.h"
 
 namespace drillwin {
@@ -45,10 +45,11 @@ bool IsHeadingOf(const ControlRow& heading, const ControlRow& value) {
            std::abs(heading.left + heading.width - value.left) <= HeadingGap;
 }
 
-// Screen readers announce a program window as a window, under its caption.
+// Screen readers announce a program window as a window, under its caption; it carries the unseen
+// status line through which the window tells the reader what changed.
 QAccessibleInterface* FormAccessible(const QString& className, QObject* object) {
     if (className != QLatin1String(FormWindow::staticMetaObject.className())) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return MakeWindowAccessible(static_cast<QWidget*>(object));
 }
 
 // Lays the text out in lines of the given width, breaking inside a word too long for a line, and
@@ -264,6 +265,17 @@ void FormWindow::SetCaption(drill::Control name, const QString& text) {
     if (const auto heading = headings_.find(name); heading != headings_.end()) {
         label->setAccessibleName(text.isEmpty() ? heading->second : heading->second + QLatin1Char(' ') + text);
     }
+}
+
+QString FormWindow::Heading(drill::Control label) const {
+    const auto heading = headings_.find(label);
+    return heading == headings_.end() ? QString() : heading->second;
+}
+
+QStringList FormWindow::PrintedLines() const {
+    QStringList lines;
+    for (const PrintedLine& line : printed_) lines << line.text;
+    return lines;
 }
 
 void FormWindow::FocusFirst() {

@@ -39,6 +39,10 @@ public:
 
     // Replaces a label's text; a value label's spoken name follows, read with its heading.
     void SetCaption(drill::Control label, const QString& text);
+    // The caption a value label is read after ("Сделано  ошибок:"); empty for any other control.
+    QString Heading(drill::Control label) const;
+    // The lines printed into the window, in the order they were first printed.
+    QStringList PrintedLines() const;
     void PlotPoint(int x, int y);
     void PrintLine(const QString& text);
 

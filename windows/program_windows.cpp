@@ -125,8 +125,13 @@ FormWindow* ProgramWindows::Open(Form form) const { return windows_[Index(form)]
 FormWindow* ProgramWindows::Build(Form form) {
     auto* window = new FormWindow(Layout(form));
     if (form == MainWindow) {
-        connect(window, &FormWindow::buttonClicked, this, [this](Control button) {
+        connect(window, &FormWindow::buttonClicked, this, [this, window](Control button) {
+            announcer_.PressStarting(*window);
             drill_->Press(button);
+            // What the press changed is said before the focus moves, so that the verdict comes
+            // before the name of the button that takes the focus: a pupil who presses Enter on
+            // hearing that name has heard the verdict, and the key cuts nothing of it.
+            announcer_.PressFinished(*window);
             if (!ended_) keyboard_.AfterPress(button, drill_->State());
         });
         // Closing the main window by its frame ends the program as "Выход" does, so that no
@@ -190,6 +195,8 @@ QMessageBox* ProgramWindows::MessageBox() {
 }
 
 void ProgramWindows::ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
+    // What the press changed is said before the box takes the reader's attention.
+    if (FormWindow* main = Open(MainWindow)) announcer_.SayChanges(*main);
     QMessageBox* box = MessageBox();
     box->setIcon(IconOf(style));
     box->setWindowTitle(ToQString(title));
@@ -211,6 +218,7 @@ void ProgramWindows::ShowWindow(Form form) {
     window->show();
     window->raise();
     window->activateWindow();
+    announcer_.ReadWhenActive(*window);
 }
 
 void ProgramWindows::PlotPoint(Form form, int x, int y) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/clock_random.h"
+#include "windows/announcer.h"
 #include "windows/keyboard.h"
 #include "windows/program.h"
 
@@ -87,6 +88,7 @@ private:
     bool mainFontsLoaded_ = false;
     drill::ClockRandom random_;
     std::unique_ptr<drill::Drill> drill_;
+    Announcer announcer_;
     Keyboard keyboard_;
     bool ended_ = false;
 };

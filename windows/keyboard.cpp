@@ -78,7 +78,7 @@ void Keyboard::Describe(FormWindow* main) {
     describe(drill::RulesButton, QStringLiteral("Клавиша F1"));
     describe(drill::NextButton, QStringLiteral("Клавиша Enter"));
     for (const AnswerKey& answer : keys_.answers) {
-        if (!answer.characters.empty()) describe(answer.button, Naming(answer.characters));
+        describe(answer.button, Naming(answer.characters));
     }
     if (const auto& box = keys_.answerBox) {
         describe(box->submit, QStringLiteral("Клавиши Ctrl+Enter"));
@@ -145,8 +145,9 @@ void Keyboard::Press(Control button) {
     target->click();
 }
 
-void Keyboard::AfterPress(Control button, DrillState state) {
+void Keyboard::AfterPress(Control button) {
     if (!main_) return;
+    const DrillState state = state_();
     if (state == DrillState::Answered && IsAnswerButton(button)) {
         Focus(drill::NextButton);
     } else if (state == DrillState::Unanswered && keys_.answerBox &&

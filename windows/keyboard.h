@@ -31,7 +31,7 @@ public:
     // Takes the window's keys and names them where the pupil meets them.
     void Attach(FormWindow* window);
     // Called once a press of a main-window button has run its operation.
-    void AfterPress(drill::Control button, drill::DrillState state);
+    void AfterPress(drill::Control button);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

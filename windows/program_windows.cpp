@@ -132,7 +132,7 @@ FormWindow* ProgramWindows::Build(Form form) {
             // before the name of the button that takes the focus: a pupil who presses Enter on
             // hearing that name has heard the verdict, and the key cuts nothing of it.
             announcer_.PressFinished(*window);
-            if (!ended_) keyboard_.AfterPress(button, drill_->State());
+            if (!ended_) keyboard_.AfterPress(button);
         });
         // Closing the main window by its frame ends the program as "Выход" does, so that no
         // secondary window is left running without it.

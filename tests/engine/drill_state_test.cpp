@@ -15,17 +15,17 @@ namespace {
 using testing::RecordingPlatform;
 using testing::Utf16;
 
-constexpr DrillItem kItems[] = {
+constexpr DrillItem Items[] = {
     {1, u"пр_тих", u"и", u"притих"},
     {2, u"пр_рвать", u"е", u"прервать"},
 };
-const DrillProfile kProfile{.Bank = ItemBank(kItems), .FirstOption = u"е", .SecondOption = u"и"};
+const DrillProfile Profile{.Bank = ItemBank(Items), .FirstOption = u"е", .SecondOption = u"и"};
 
-constexpr SentenceItem kSentences[] = {
+constexpr SentenceItem Sentences[] = {
     {1, u"Лодка плывущая по реке качнулась.", u"Лодка, плывущая по реке, качнулась."},
     {2, u"Внимание лося привлёк звук послышавшийся сверху.", u"Внимание лося привлёк звук, послышавшийся сверху."},
 };
-constexpr SentenceBank kBank(kSentences);
+constexpr SentenceBank Bank(Sentences);
 
 struct Step {
     const char* what;
@@ -46,7 +46,7 @@ void Play(Drill& drill, RecordingPlatform& platform, const std::vector<Step>& st
 
 TEST(DrillState, FollowsAChoiceRound) {
     RecordingPlatform platform;
-    DrillSession session(kProfile, platform);
+    DrillSession session(Profile, platform);
     Play(session, platform,
          {
              {"an answer before the start", Control::Command3, DrillState::NotStarted},
@@ -67,7 +67,7 @@ TEST(DrillState, FollowsAChoiceRound) {
 
 TEST(DrillState, FollowsASentenceRound) {
     RecordingPlatform platform;
-    CommaDrill drill(kBank, u"Luzema", platform);
+    CommaDrill drill(Bank, u"Luzema", platform);
     Play(drill, platform,
          {
              {"a check before the start", Control::Command4, DrillState::NotStarted},

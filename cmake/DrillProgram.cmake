@@ -5,13 +5,24 @@ set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of 
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
 
-# What the build draws of the SVG files (windows/stored_pictures.h), for the pixel ratios of the
-# common screens, 1 and 2: the pictures at those ratios; a program's icon (assets/icon.svg) at the
-# sizes an X11 window frame asks for at either ratio; the message box icons at the box's icon size
-# (48) at either ratio. Other ratios and sizes are drawn from the SVG when asked for.
-set(DRILL_STORED_RATIOS 1 2)
-set(DRILL_STORED_WINDOW_ICON_SIZES 16 32 64 128 256)
-set(DRILL_STORED_BOX_ICON_SIZES 48 96)
+# What the build draws of the SVG files (windows/stored_pictures.h). With Qt's SVG module at run
+# time: the pictures at the pixel ratios of the common screens, 1 and 2; a program's icon
+# (assets/icon.svg) at the sizes an X11 window frame asks for at either ratio; the message box icons
+# at the box's icon size (48) at either ratio; other ratios and sizes are drawn from the SVG when
+# asked for. Without it (a Windows build), every scale Windows offers up to 300 %, the icons at the
+# sizes its frames ask for (16 and 32 times the scale) and the box icons at 48 times it; a screen
+# beyond those gets the nearest drawing scaled.
+if(TARGET Qt6::Svg)
+  set(DRILL_STORED_RATIOS 1 2)
+  set(DRILL_STORED_WINDOW_ICON_SIZES 16 32 64 128 256)
+  set(DRILL_STORED_BOX_ICON_SIZES 48 96)
+else()
+  set(DRILL_STORED_RATIOS 1 1.25 1.5 1.75 2 2.25 2.5 3)
+  set(DRILL_STORED_WINDOW_ICON_SIZES 16 20 24 28 32 36 40 48 56 64 72 80 96 256)
+  set(DRILL_STORED_BOX_ICON_SIZES 48 60 72 84 96 108 120 144)
+endif()
+# The sizes of a program's Windows icon file (its file, shortcuts and the list of installed programs).
+set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 
 # drill_add_program(NAME
 #   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
@@ -30,7 +41,10 @@ function(drill_add_program name)
 
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_link_libraries(${name}_program PUBLIC drill_windows)
-  qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+  # The SVG files themselves only where they can be drawn at run time.
+  if(TARGET Qt6::Svg)
+    qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+  endif()
   set(pictures ${ARG_ASSETS})
   list(FILTER pictures EXCLUDE REGEX "(^|/)icon\\.svg$")
   drill_store_drawings(${name}_program "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
@@ -38,13 +52,16 @@ function(drill_add_program name)
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
   target_link_libraries(${name} PRIVATE ${name}_program)
+  if(WIN32)
+    drill_add_windows_resources(${name} "${ARG_MENU_NAME}")
+  endif()
   drill_install_program(${name} "${ARG_MENU_NAME}" "${ARG_SUMMARY}")
 
   if(DRILL_BUILD_TESTS)
     if(ARG_TESTS)
       add_executable(${name}_tests ${ARG_TESTS})
       target_link_libraries(${name}_tests PRIVATE ${name}_program drill_test_support GTest::gtest_main)
-      gtest_discover_tests(${name}_tests DISCOVERY_TIMEOUT 60)
+      drill_add_gtests(${name}_tests)
       if(ARG_RESULT_WINDOW)
         target_link_libraries(${name}_tests PRIVATE drill_tallied_program_suite)
       endif()
@@ -52,8 +69,7 @@ function(drill_add_program name)
     if(ARG_WINDOW_TESTS)
       add_executable(${name}_window_tests ${ARG_WINDOW_TESTS})
       target_link_libraries(${name}_window_tests PRIVATE ${name}_program drill_gui_test_main)
-      gtest_discover_tests(${name}_window_tests DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+      drill_add_gtests(${name}_window_tests OFFSCREEN)
       if(ARG_RESULT_WINDOW)
         target_link_libraries(${name}_window_tests PRIVATE drill_tallied_windows_suite)
       endif()
@@ -94,6 +110,30 @@ function(drill_store_drawings target prefix kind)
     FILES ${stored})
 endfunction()
 
+# drill_add_windows_resources(NAME MENU_NAME)
+# The program's Windows resources: its icon (drawn from assets/icon.svg), its version information and
+# its manifest.
+function(drill_add_windows_resources name menuName)
+  set(DRILL_ICO ${CMAKE_CURRENT_BINARY_DIR}/${name}.ico)
+  add_custom_command(OUTPUT ${DRILL_ICO}
+    COMMAND store_pictures ico ${CMAKE_CURRENT_SOURCE_DIR}/assets/icon.svg ${DRILL_ICO} ${DRILL_ICO_SIZES}
+    DEPENDS store_pictures assets/icon.svg
+    COMMENT "Drawing ${name}.ico"
+    VERBATIM)
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(DRILL_PRODUCT "${first}${rest}")
+  set(DRILL_EXE ${name})
+  set(DRILL_DESCRIPTION "${menuName}")
+  string(REPLACE "." "," DRILL_VERSION_COMMAS "${PROJECT_VERSION}.0.0")
+  set(DRILL_MANIFEST ${DRILL_TEMPLATES}/program.manifest)
+  configure_file(${DRILL_TEMPLATES}/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc @ONLY)
+  target_sources(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES
+    OBJECT_DEPENDS "${DRILL_ICO};${DRILL_MANIFEST}")
+endfunction()
+
 # The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the
 # program's windows, at scale factors 1, 1.5 and 2. The program is reached through NAME::Program()
 # declared in NAME.h.
@@ -109,8 +149,7 @@ const ProgramDescription& TestedProgram() { return @name@::Program(); }
   add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/tests/support/desktop_checks.cpp ${accessor})
   target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
   foreach(scale 1 1.5 2)
-    gtest_discover_tests(${name}_desktop_checks DISCOVERY_TIMEOUT 60 TEST_SUFFIX "@x${scale}"
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale}")
+    drill_add_gtests(${name}_desktop_checks OFFSCREEN SUFFIX "@x${scale}" ENVIRONMENT QT_SCALE_FACTOR=${scale})
   endforeach()
 endfunction()
 
@@ -118,6 +157,12 @@ endfunction()
 # generated from the templates. The programs installed so far are listed in the global property
 # DRILL_INSTALLED_PROGRAMS as NAME=ID, for the install check.
 function(drill_install_program name menuName summary)
+  if(WIN32)
+    # One folder with the programs beside the libraries they share (scripts/windows-package.sh).
+    install(TARGETS ${name} RUNTIME DESTINATION .)
+    set_property(GLOBAL APPEND PROPERTY DRILL_WINDOWS_PROGRAMS "${name}|${menuName}|${summary}")
+    return()
+  endif()
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
   if(NOT UNIX OR APPLE)
     return()

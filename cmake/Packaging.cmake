@@ -1,6 +1,6 @@
 # One Debian package with all five programs: cpack --config build/CPackConfig.cmake (scripts/package.sh).
 set(CPACK_PACKAGE_NAME "drill-programs")
-set(CPACK_PACKAGE_VENDOR "Drill programs team")
+set(CPACK_PACKAGE_VENDOR "${DRILL_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "Drill programs team <drill-programs@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Russian spelling and punctuation drills for pupils")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -23,3 +23,29 @@ if(UNIX AND NOT APPLE)
 endif()
 
 include(CPack)
+
+# Windows: the installer's script, with a Start-menu shortcut for each program under its Russian
+# name (a colon cannot stand in a file name: "Tavrel — пре- или при-").
+if(WIN32)
+  set(DRILL_WINDOWS_PRODUCT "Упражнения по русскому языку")
+  set(DRILL_WINDOWS_ID "DrillPrograms")
+  set(DRILL_WINDOWS_FOLDER "Drill programs")
+  get_property(programs GLOBAL PROPERTY DRILL_WINDOWS_PROGRAMS)
+  set(DRILL_NSIS_SHORTCUTS "")
+  set(DRILL_NSIS_SHORTCUT_DELETES "")
+  foreach(entry ${programs})
+    string(REPLACE "|" ";" fields "${entry}")
+    list(GET fields 0 name)
+    list(GET fields 1 menuName)
+    list(GET fields 2 summary)
+    string(REPLACE ": " " — " shortcut "${menuName}")
+    set(link "\${MENU_FOLDER}\\${shortcut}.lnk")
+    string(APPEND DRILL_NSIS_SHORTCUTS
+      "  CreateShortcut \"${link}\" \"$INSTDIR\\${name}.exe\" \"\" \"$INSTDIR\\${name}.exe\" 0 SW_SHOWNORMAL \"\" \"${summary}\"\n")
+    string(APPEND DRILL_NSIS_SHORTCUT_DELETES "  Delete \"${link}\"\n")
+  endforeach()
+  list(GET programs 0 first)
+  string(REGEX REPLACE "\\|.*" "" first "${first}")
+  set(DRILL_INSTALLER_ICON ${PROJECT_BINARY_DIR}/programs/${first}/${first}.ico)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/installer.nsi.in ${PROJECT_BINARY_DIR}/installer.nsi @ONLY)
+endif()

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the programs and the tests need; installs nothing that is
 # already there. Works as root and as a user with sudo.
+#   install-packages.sh            the Linux build and its tests
+#   install-packages.sh windows    also the cross build for Windows and its installer
+#   install-packages.sh wine       also what runs and checks the Windows build under Wine
 set -euo pipefail
 
 packages=(
@@ -11,6 +14,10 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
 )
+case "${1:-}" in
+  windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils) ;;
+  wine) packages+=(wine64 xdotool x11-utils imagemagick unzip) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
@@ -142,7 +144,23 @@ int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0
 QString ResolveFamily(std::string_view family) {
     // The list of installed faces, not hasFamily: that runs fontconfig's substitution rules for each
     // name asked, to answer what the list already says.
-    static const QStringList installed = QFontDatabase::families();
+    static const QStringList installed = [] {
+        const auto has = [](const QStringList& families, const char* family) {
+            return families.contains(QLatin1String(family), Qt::CaseInsensitive);
+        };
+        QStringList families = QFontDatabase::families();
+        // Where a design face and its stand-in are both missing (on Windows the stand-ins are not
+        // installed), the stand-ins shipped with the programs in their fonts folder.
+        if ((!has(families, "MS Sans Serif") && !has(families, "Liberation Sans")) ||
+            (!has(families, "Times New Roman") && !has(families, "Liberation Serif"))) {
+            const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+            for (const QString& file : shipped.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+                QFontDatabase::addApplicationFont(shipped.filePath(file));
+            }
+            families = QFontDatabase::families();
+        }
+        return families;
+    }();
     static const bool hasSansSerif = installed.contains(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive);
     static const bool hasTimes = installed.contains(QStringLiteral("Times New Roman"), Qt::CaseInsensitive);
     if (family == "MS Sans Serif") return hasSansSerif ? QStringLiteral("MS Sans Serif") : QStringLiteral("Liberation Sans");

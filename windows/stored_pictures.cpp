@@ -5,14 +5,14 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QResource>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <utility>
+
+#include "windows/picture_drawing.h"
 
 namespace drillwin {
 
@@ -49,28 +49,25 @@ bool Opaque(const QImage& premultiplied) {
     return true;
 }
 
-// An icon that answers the sizes the window frame asks for from the drawings the build stored; the
-// SVG is parsed only when some other size, mode or state is asked for.
+// An icon that answers the sizes the window frame asks for from the drawings the build stored, and
+// draws any other size when it is first asked for. Every mode and state shows the same drawing: the
+// icons are window and message box icons, never shown disabled or selected.
 class StoredIconEngine final : public QIconEngine {
 public:
     explicit StoredIconEngine(const QString& svgPath) : svgPath_(svgPath) {}
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        if (mode == QIcon::Normal && state == QIcon::Off && size.width() == size.height()) {
-            // Kept as the SVG engine keeps its drawings: an X11 window frame asks for its sizes
-            // again at every showing of a window.
-            const QString name = StoredIconName(svgPath_, size.width());
-            QPixmap pixmap;
-            if (QPixmapCache::find(name, &pixmap)) return pixmap;
-            const RunPicture stored = StoredDrawing(name);
-            if (!stored.isNull()) {
-                pixmap = QPixmap::fromImage(stored.ToImage());
-                QPixmapCache::insert(name, pixmap);
-                return pixmap;
-            }
-        }
-        // The size in device pixels, as this call is asked: the SVG icon drawn at ratio 1.
-        return Svg().pixmap(size, 1.0, mode, state);
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The icons are square; a frame that asks for another shape gets the square that fits.
+        const int side = std::min(size.width(), size.height());
+        // Kept as the SVG engine keeps its drawings: an X11 window frame asks for its sizes again at
+        // every showing of a window.
+        const QString name = StoredIconName(svgPath_, side);
+        QPixmap pixmap;
+        if (QPixmapCache::find(name, &pixmap)) return pixmap;
+        const RunPicture stored = StoredDrawing(name);
+        pixmap = QPixmap::fromImage(stored.isNull() ? DrawIcon(svgPath_, side) : stored.ToImage());
+        QPixmapCache::insert(name, pixmap);
+        return pixmap;
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -86,32 +83,10 @@ public:
     QString key() const override { return QStringLiteral("drillwin-stored-svg"); }
 
 private:
-    const QIcon& Svg() {
-        if (!svg_) svg_ = QIcon(svgPath_);
-        return *svg_;
-    }
-
     QString svgPath_;
-    std::optional<QIcon> svg_;
 };
 
 }  // namespace
-
-QImage DrawPicture(const QString& svgPath, qreal ratio) {
-    QSvgRenderer renderer(svgPath);
-    const QSize size = renderer.defaultSize();
-    QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
-    return picture;
-}
-
-QImage DrawIcon(const QString& svgPath, int size) {
-    return QIcon(svgPath).pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 QString StoredPictureName(const QString& svgPath, qreal ratio) {
     return svgPath + QLatin1Char('@') + QString::number(ratio) + QLatin1Char('x');

@@ -2,8 +2,8 @@
 // The programs' SVG pictures and icons, drawn when the program is built and kept in its resources
 // beside the SVG files, so that a window shows them at start-up without parsing and drawing the
 // SVG (and without loading the fonts its texts are set in). The build draws them with the very
-// functions below, so a stored drawing is the drawing the SVG gives on the building machine; a
-// pixel ratio or icon size the build did not store is drawn from the SVG when it is asked for.
+// functions of picture_drawing.h, so a stored drawing is the drawing the SVG gives on the building
+// machine; a pixel ratio or icon size the build did not store is drawn when it is asked for.
 
 #include <QByteArray>
 #include <QIcon>
@@ -15,11 +15,6 @@
 class QPainter;
 
 namespace drillwin {
-
-// The SVG picture drawn at the device pixel ratio, as a window shows it behind its controls.
-QImage DrawPicture(const QString& svgPath, qreal ratio);
-// The SVG icon drawn at a size (device pixels), as Qt's SVG icon engine draws it.
-QImage DrawIcon(const QString& svgPath, int size);
 
 // Where the build keeps a drawing: beside the SVG, "background.svg@2x" and "icon.svg@32px".
 QString StoredPictureName(const QString& svgPath, qreal ratio);
@@ -55,7 +50,7 @@ private:
 // The drawing the build stored under a resource name; a null picture when there is none.
 RunPicture StoredDrawing(const QString& resourceName);
 
-// The picture at the ratio: the stored drawing, or else the SVG drawn now. Read or drawn once and
+// The picture at the ratio: the stored drawing, or else one drawn now (picture_drawing.h). Read or drawn once and
 // kept for the whole run, however often the pupil closes and reopens a window that shows it.
 const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio);
 
@@ -64,7 +59,7 @@ const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio);
 void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area);
 
 // The SVG icon, which takes the stored drawings for the sizes the build stored and draws any other
-// size, state or mode from the SVG.
+// size when it is asked for (picture_drawing.h).
 QIcon IconWithStoredSizes(const QString& svgPath);
 
 }  // namespace drillwin

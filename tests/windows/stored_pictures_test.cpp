@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/support/all_programs.h"
+#include "windows/picture_drawing.h"
 #include "windows/stored_pictures.h"
 
 namespace drillwin {

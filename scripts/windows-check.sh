@@ -103,14 +103,32 @@ for program in $(bash scripts/programs.sh); do
     fail "$program: no box at the end of the round after $items items"
   else
     echo "  $program: window after $shown ms, a round of $items items played by keys, the end box shown"
-    box=$(windows_of "$program" | grep -v "^$main\$" | head -1)
-    press "$box" Return
   fi
+  wineserver -k 2>/dev/null || true
   sleep 0.5
-  import -window "$main" "$out/screenshots/$program-windows.png"
+
+  # A picture of the window in Wine's own desktop, which draws the window's frame as Windows does:
+  # "Начало" and the second answer.
+  wine explorer /desktop=drill,760x600 "$folder/$program.exe" >/dev/null 2>&1 &
+  desktop=""
+  for _ in $(seq 50); do
+    desktop=$(xdotool search --onlyvisible --name '^drill' 2>/dev/null | head -1 || true)
+    [[ -n "$desktop" ]] && break
+    sleep 0.2
+  done
+  sleep 3
+  if [[ -n "$desktop" ]]; then
+    press "$desktop" Tab Return
+    if [[ "$program" == luzema ]]; then press "$desktop" ctrl+Return; else press "$desktop" 2; fi
+    sleep 1
+    import -window "$desktop" "$out/screenshots/$program-windows.png"
+  else
+    fail "$program: no Wine desktop for its picture"
+  fi
   wineserver -k 2>/dev/null || true
   sleep 0.5
 done
+echo "  pictures: $out/screenshots/"
 
 echo "3. The installer"
 setup=$(echo "$out"/drill-programs-*-setup.exe)
@@ -118,7 +136,10 @@ drive=$WINEPREFIX/drive_c
 installed="$drive/Program Files/Drill programs"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Упражнения по русскому языку"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\DrillPrograms'
-before=$(cd "$drive" && find . | sort)
+# Every file, and every folder but the empty ones NSIS leaves in the temporary folder, which is
+# Windows' to clear.
+tree() { (cd "$drive" && find . \( -type f -o -type d -not -path './users/*/Temp/*' \) | sort); }
+before=$(tree)
 for round in first second; do
   wine "$setup" /S >/dev/null 2>&1
   wineserver -w
@@ -131,18 +152,23 @@ for program in $(bash scripts/programs.sh); do
   wineserver -k 2>/dev/null || true
   sleep 0.5
 done
-entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r' || true)
+# The entry as Windows' "Apps & features" reads it (exported as UTF-16, as the registry keeps it).
+wine reg export "$key" "$out/uninstall-entry.reg" /y >/dev/null 2>&1 || true
+entry=$(iconv -f UTF-16 -t UTF-8 "$out/uninstall-entry.reg" 2>/dev/null | tr -d '\r' || true)
 for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString EstimatedSize; do
-  grep -q "^ *$value " <<<"$entry" || fail "the uninstall entry has no $value"
+  grep -q "^\"$value\"=" <<<"$entry" || fail "the uninstall entry has no $value"
 done
+grep -q '^"DisplayName"="Упражнения по русскому языку"$' <<<"$entry" || fail "the uninstall entry's name"
 echo "  installed twice: $(find "$installed" -type f | wc -l) files, $(ls "$menu" | wc -l) Start-menu entries"
-echo "$entry" | grep -E "DisplayName|DisplayVersion|Publisher|EstimatedSize" | sed 's/^ */  /'
+grep -E '^"(DisplayName|DisplayVersion|Publisher|EstimatedSize)"' <<<"$entry" | sed 's/^/  /'
 
 wine "$installed/uninstall.exe" /S >/dev/null 2>&1
 wineserver -w
-sleep 1
+# The uninstaller runs from a copy in the temporary folder, which Windows removes at the next
+# restart, as it does here.
+wineboot -r >/dev/null 2>&1
 wineserver -w
-left=$(diff <(echo "$before") <(cd "$drive" && find . | sort) | grep '^>' || true)
+left=$(diff <(echo "$before") <(tree) | grep '^>' || true)
 [[ -z "$left" ]] || fail "left after uninstalling: $left"
 wine reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry is left"
 if grep -qi "drill" "$WINEPREFIX"/*.reg; then fail "registry entries left: $(grep -i drill "$WINEPREFIX"/*.reg | head -3)"; fi

@@ -1,7 +1,8 @@
 // Saves pictures of the programs' windows for review and for the README:
 //   window_shots FOLDER [PROGRAM ...]      (every program when none is named)
 // PROGRAM-start.png (as it opens), PROGRAM-round.png (after "Начало" and an answer), PROGRAM-rules.png
-// and, where the program has one, PROGRAM-result.png.
+// and, where the program has one, PROGRAM-result.png. The round's order is drawn from a fixed seed,
+// so that the pictures of two builds can be compared pixel for pixel.
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -31,9 +33,37 @@ bool Save(QWidget* window, const QString& path) {
     return true;
 }
 
+// The windows' platform with a random source that draws the same order at every run.
+class SeededPlatform final : public drill::Platform {
+public:
+    drill::Platform* windows = nullptr;
+
+    void SetCaption(Form form, Control label, drill::TextView text) override { windows->SetCaption(form, label, text); }
+    drill::Text GetText(Control box) override { return windows->GetText(box); }
+    void SetText(Control box, drill::TextView text) override { windows->SetText(box, text); }
+    void ShowMessage(drill::TextView text, drill::MessageStyle style, drill::TextView title) override {
+        windows->ShowMessage(text, style, title);
+    }
+    void ShowWindow(Form form) override { windows->ShowWindow(form); }
+    void PlotPoint(Form form, int x, int y) override { windows->PlotPoint(form, x, y); }
+    void PrintLine(Form form, drill::TextView text) override { windows->PrintLine(form, text); }
+    void ReseedRandom() override { generator_.seed(1); }
+    float NextRandom() override { return static_cast<float>(generator_() >> 8) * 0x1p-24f; }
+    void EndProgram() override { windows->EndProgram(); }
+
+private:
+    std::mt19937 generator_;
+};
+
 bool SaveWindows(const drillwin::testing::NamedProgram& program, const QString& folder) {
     const QString prefix = folder + QLatin1Char('/') + QString::fromLatin1(program.name.data(), program.name.size());
-    drillwin::ProgramWindows windows(program.program());
+    SeededPlatform seeded;
+    drillwin::ProgramDescription description = program.program();
+    description.makeDrill = [&seeded, original = description.makeDrill](drill::Platform& windows) {
+        seeded.windows = &windows;
+        return original(seeded);
+    };
+    drillwin::ProgramWindows windows(description);
     windows.ShowMainWindow();
     bool saved = Save(windows.Window(Form::Form1), prefix + "-start.png");
     windows.Drill().Press(Control::Command2);

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,6 +20,7 @@
 #include "engine/controls.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
+#include "windows/picture_drawing.h"
 #include "windows/program_windows.h"
 #include "windows/text.h"
 
@@ -310,8 +310,7 @@ TEST_F(DesktopChecks, WindowsAreDrawnAtTheScreensPixelRatio) {
         expected.setDevicePixelRatio(ratio);
         expected.fill(window->palette().color(QPalette::Window));
         QPainter painter(&expected);
-        QSvgRenderer renderer(QString::fromUtf8(layout.picture.data(), static_cast<qsizetype>(layout.picture.size())));
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize())));
+        painter.drawImage(QPointF(0, 0), DrawPicture(QString::fromUtf8(layout.picture.data(), static_cast<qsizetype>(layout.picture.size())), ratio));
         painter.end();
         const QImage shown = grabbed.toImage().copy(deviceCorner).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         int differing = 0;

@@ -37,6 +37,7 @@ MessageAnswerer::MessageAnswerer(CloseBy closeBy) : state_(new State) {
         }
         seen.palette = box->palette();
         seen.iconPixmap = box->iconPixmap();
+        seen.picture = box->grab().toImage();
         if (closeBy != CloseBy::OkButton) {
             QWidget* focused = box->focusWidget() ? box->focusWidget() : box;
             QTest::keyClick(focused, closeBy == CloseBy::EnterKey ? Qt::Key_Return : Qt::Key_Escape);

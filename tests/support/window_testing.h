@@ -31,6 +31,7 @@ struct SeenMessage {
     QString spokenValue = {};
     QPalette palette = {};
     QPixmap iconPixmap = {};
+    QImage picture = {};  // the box as it stood on the screen
     bool closedAsAsked = true;  // false: the pupil's key did not close it (the test's OK click did)
 };
 

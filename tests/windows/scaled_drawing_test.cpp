@@ -21,18 +21,18 @@ QImage ScaledFrom(const QString& storedName, QSize size) {
 }
 
 TEST(ScaledDrawing, TakesTheNearestStoredDrawingAbove) {
-    // Tavrel's window is 706 by 487 pixels at ratio 1.
+    // Tavrel's picture is 707 by 488 pixels at ratio 1.
     const QImage picture = DrawPicture(Background, 1.1);
-    EXPECT_EQ(picture.size(), QSize(777, 536));
+    EXPECT_EQ(picture.size(), QSize(778, 537));
     EXPECT_EQ(picture.devicePixelRatio(), 1.1);
-    EXPECT_EQ(picture, ScaledFrom(Background + QStringLiteral("@1.25x"), QSize(777, 536)));
-    EXPECT_NE(picture, ScaledFrom(Background + QStringLiteral("@1x"), QSize(777, 536)));
+    EXPECT_EQ(picture, ScaledFrom(Background + QStringLiteral("@1.25x"), QSize(778, 537)));
+    EXPECT_NE(picture, ScaledFrom(Background + QStringLiteral("@1x"), QSize(778, 537)));
 
     EXPECT_EQ(DrawIcon(Icon, 17), ScaledFrom(Icon + QStringLiteral("@20px"), QSize(17, 17)));
 }
 
 TEST(ScaledDrawing, TakesTheLargestBeyondTheStoredOnes) {
-    EXPECT_EQ(DrawPicture(Background, 4), ScaledFrom(Background + QStringLiteral("@3x"), QSize(2824, 1948)));
+    EXPECT_EQ(DrawPicture(Background, 4), ScaledFrom(Background + QStringLiteral("@3x"), QSize(2828, 1952)));
     EXPECT_EQ(DrawIcon(Icon, 300), ScaledFrom(Icon + QStringLiteral("@256px"), QSize(300, 300)));
 }
 

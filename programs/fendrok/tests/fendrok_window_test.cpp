@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
+#include "windows/stored_pictures.h"
 #include "windows/text.h"
 
 namespace fendrok {
@@ -79,10 +79,8 @@ TEST_F(FendrokWindows, MainWindowIsAsDrawn) {
 }
 
 TEST_F(FendrokWindows, PicturesAreCompiledIn) {
-    const QSvgRenderer background(QStringLiteral(":/fendrok/background.svg"));
-    ASSERT_TRUE(background.isValid());
-    EXPECT_EQ(background.defaultSize(), QSize(707, 488));
-    EXPECT_TRUE(QSvgRenderer(QStringLiteral(":/fendrok/icon.svg")).isValid());
+    EXPECT_EQ(drillwin::StoredDrawing(QStringLiteral(":/fendrok/background.svg@1x")).size(), QSize(707, 488));
+    EXPECT_EQ(drillwin::StoredDrawing(QStringLiteral(":/fendrok/icon.svg@16px")).size(), QSize(16, 16));
 }
 
 TEST_F(FendrokWindows, RulesWindowIsAsDrawnAndItsTextFits) {

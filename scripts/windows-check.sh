@@ -49,6 +49,8 @@ cp -r "$out"/stage/*/*.dll "$out"/stage/*/fonts "$bin/"
 mkdir -p "$bin/platforms"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$qt/plugins/platforms/qwindows.dll" "$bin/platforms/"
 cp "$qt"/bin/Qt6Test.dll "$bin/"
+# One Wine server for all the tests, so that two starting at once do not each start one.
+wineserver -p3
 if ! ctest --test-dir "$out/cross" --output-on-failure -j2 >"$out/tests.log" 2>&1; then
   cat "$out/tests.log"
   fail "tests"
@@ -118,6 +120,7 @@ for program in $(bash scripts/programs.sh); do
   done
   sleep 3
   if [[ -n "$desktop" ]]; then
+    xdotool windowfocus --sync "$desktop" 2>/dev/null || true
     press "$desktop" Tab Return
     if [[ "$program" == luzema ]]; then press "$desktop" ctrl+Return; else press "$desktop" 2; fi
     sleep 1

@@ -25,36 +25,38 @@ qt_options=(
   -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF
 )
 
-# The Qt source is the one of the host's Qt tools, which must match it.
+# The Qt source is the one of the host's Qt tools, which must match it; the cache key names it, the
+# compiler and the options.
 candidate() { apt-cache policy "$1" 2>/dev/null | sed -n 's/^ *Candidate: //p'; }
-qt_version=$(candidate qt6-base-dev-tools)
-if [[ -z "$qt_version" || "$qt_version" == "(none)" ]]; then
-  echo "windows-package: apt knows no qt6-base-dev-tools; run apt-get update" >&2
-  exit 1
-fi
-key=$(printf '%s\n' "$qt_version" "$(candidate g++-mingw-w64-x86-64-posix)" "${qt_options[@]}" \
-  | cat - "$toolchain" | sha256sum | cut -c1-12)
-qt=$cache/qt-${qt_version%%+*}-windows-$key
+qt_folder() {
+  qt_version=$(candidate qt6-base-dev-tools)
+  [[ -n "$qt_version" && "$qt_version" != "(none)" ]] || return 1
+  local key
+  key=$(printf '%s\n' "$qt_version" "$(candidate g++-mingw-w64-x86-64-posix)" "${qt_options[@]}" \
+    | cat - "$toolchain" | sha256sum | cut -c1-12)
+  qt=$cache/qt-${qt_version%%+*}-windows-$key
+}
 
-if [[ "${DRILL_WINDOWS_IF_CACHED:-0}" == 1 && ! -d "$qt" ]]; then
-  echo "Windows build skipped: no Qt for Windows in $cache yet (bash scripts/windows-package.sh builds it, about 35 minutes)."
+if [[ "${DRILL_WINDOWS_IF_CACHED:-0}" == 1 ]] && ! { qt_folder && [[ -d "$qt" ]]; }; then
+  echo "Windows build skipped: no Qt for Windows in $cache yet (bash scripts/windows-package.sh builds it, about 40 minutes)."
   exit 3
 fi
 
 bash scripts/install-packages.sh windows
+qt_folder || { echo "windows-package: apt knows no qt6-base-dev-tools" >&2; exit 1; }
 
 # apt-get source needs a deb-src entry: the machine's own Debian sources, as sources.
 add_source_entries() {
-  local list=/etc/apt/sources.list.d/drill-programs-src.sources
   grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
   local sudo=()
   [[ "$(id -u)" -eq 0 ]] || sudo=(sudo)
-  local entries
-  entries=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed 's/^Types: deb$/Types: deb-src/')
-  if [[ -z "$entries" ]]; then
-    entries=$(sed -n 's/^deb \(.*\)$/Types: deb-src\nURIs: \1/p' /etc/apt/sources.list)
+  if compgen -G '/etc/apt/sources.list.d/*.sources' >/dev/null; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/*.sources |
+      "${sudo[@]}" tee /etc/apt/sources.list.d/drill-programs-src.sources >/dev/null
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+      "${sudo[@]}" tee /etc/apt/sources.list.d/drill-programs-src.list >/dev/null
   fi
-  printf '%s\n' "$entries" | "${sudo[@]}" tee "$list" >/dev/null
   "${sudo[@]}" apt-get update -qq
 }
 

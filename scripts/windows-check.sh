@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Windows programs with their tests (scripts/windows-package.sh) and checks them under
 # Wine on this machine:
-#   1. the engine, window and model tests, cross-built, under Wine (windows on the offscreen platform);
-#   2. each program of the portable zip, unpacked, under Xvfb with Qt's Windows platform plugin: a
+#   1. each program is a Windows program (no console) with its icon and version information;
+#   2. the engine, window and model tests, cross-built, under Wine (windows on the offscreen platform);
+#   3. each program of the portable zip, unpacked, under Xvfb with Qt's Windows platform plugin: a
 #      whole round played by keys, then a picture of its window (build-windows/screenshots);
-#   3. the installer, silently, twice (the second over the first): the programs, the Start-menu
+#   4. the installer, silently, twice (the second over the first): the programs, the Start-menu
 #      entries and the uninstall entry are there and each installed program starts; the silent
 #      uninstall then leaves no file and no registry entry of ours.
 # The last line is PASS or FAIL; the exit status follows it. DRILL_WINDOWS_IF_CACHED=1 checks only
@@ -33,6 +34,8 @@ export WINEPREFIX=$PWD/$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wineserver -w
+# The first process of a new Wine finishes setting it up: alone, before the tests start in pairs.
+wine cmd /c exit >/dev/null 2>&1
 display=73
 while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -41,7 +44,21 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:$display
 sleep 1
 
-echo "1. The tests under Wine"
+echo "1. The programs' files"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/cross/CMakeCache.txt")
+for program in $(bash scripts/programs.sh); do
+  exe=$(echo "$out"/stage/*/"$program.exe")
+  headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+  grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "$program.exe opens a console"
+  resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null || true)
+  grep -q '^"IDI_ICON1" 14' <<<"$resources" || fail "$program.exe has no icon"
+  for value in "ProductName\", \"${program^}" "ProductVersion\", \"$version" "FileDescription\", L\"${program^}: "; do
+    grep -qF "VALUE \"$value" <<<"$resources" || fail "$program.exe: no $value in its version information"
+  done
+done
+echo "  each a Windows program (no console) with its icon and version information"
+
+echo "2. The tests under Wine"
 bin=$out/cross/bin
 qt=$(cd "$(sed -n 's/^Qt6_DIR:PATH=//p' "$out/cross/CMakeCache.txt")/../../.." && pwd)
 # The tests find their libraries, the platform plugins and the shipped fonts beside them.
@@ -49,8 +66,6 @@ cp -r "$out"/stage/*/*.dll "$out"/stage/*/fonts "$bin/"
 mkdir -p "$bin/platforms"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$qt/plugins/platforms/qwindows.dll" "$bin/platforms/"
 cp "$qt"/bin/Qt6Test.dll "$bin/"
-# One Wine server for all the tests, so that two starting at once do not each start one.
-wineserver -p3
 if ! ctest --test-dir "$out/cross" --output-on-failure -j2 >"$out/tests.log" 2>&1; then
   cat "$out/tests.log"
   fail "tests"
@@ -74,7 +89,7 @@ wait_for_window() {
   echo "$window"
 }
 
-echo "2. A round of each program, from the portable zip"
+echo "3. A round of each program, from the portable zip"
 portable=$out/portable
 rm -rf "$portable" "$out/screenshots"
 mkdir -p "$portable" "$out/screenshots"
@@ -133,7 +148,7 @@ for program in $(bash scripts/programs.sh); do
 done
 echo "  pictures: $out/screenshots/"
 
-echo "3. The installer"
+echo "4. The installer"
 setup=$(echo "$out"/drill-programs-*-setup.exe)
 drive=$WINEPREFIX/drive_c
 installed="$drive/Program Files/Drill programs"

@@ -9,6 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include "programs/luzema/luzema.h"
+#include "windows/application.h"
+#include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 
 namespace {
@@ -36,13 +38,13 @@ void CheckAndShowMegabyte(benchmark::State& state, bool paint, bool blanks) {
         drillwin::ProgramWindows windows(luzema::Program());
         windows.ShowMainWindow();
         windows.Drill().Press(Control::Command2);
-        windows.TextBox()->selectAll();
-        windows.TextBox()->insertPlainText(text);
+        TextBoxOf(windows)->selectAll();
+        TextBoxOf(windows)->insertPlainText(text);
         QApplication::processEvents();
-        const QLabel* answer = windows.Label(Form::Form1, Control::Label8);
+        const QLabel* answer = LabelOf(windows, Form::Form1, Control::Label8);
         state.ResumeTiming();
 
-        windows.Button(Control::Command4)->click();
+        ButtonOf(windows, Control::Command4)->click();
         if (paint) QApplication::processEvents();
 
         state.PauseTiming();

@@ -9,6 +9,7 @@
 
 #include PROGRAM_HEADER
 #include "bench/round.h"
+#include "windows/application.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "bench/first_paint.h"
+#include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 
 namespace bench {
@@ -140,7 +141,7 @@ Round PlayRound(drillwin::ProgramWindows& windows) {
 
     // Returns whether the press opened a message box.
     const auto press = [&](Control name) {
-        QAbstractButton* button = windows.Button(name);
+        QAbstractButton* button = ButtonOf(windows, name);
         if (!button) return false;
         WaitUntilIdle(windows);
         const QStringList before = LabelTexts(main);

@@ -6,6 +6,7 @@
 
 #include PROGRAM_HEADER
 #include "bench/first_paint.h"
+#include "windows/application.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {

@@ -5,7 +5,7 @@ set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of 
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
 
-# What the build draws of the SVG files (windows/stored_pictures.h). With Qt's SVG module at run
+# What the build draws of the SVG files (windows/picture_store.h). With Qt's SVG module at run
 # time: the pictures at the pixel ratios of the common screens, 1 and 2; a program's icon
 # (assets/icon.svg) at the sizes an X11 window frame asks for at either ratio; the message box icons
 # at the box's icon size (48) at either ratio; other ratios and sizes are drawn from the SVG when

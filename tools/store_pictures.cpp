@@ -1,5 +1,5 @@
 // Draws a program's SVG picture or icon when the program is built, into the files its resources
-// keep beside the SVG (windows/stored_pictures.h), or into a Windows icon file:
+// keep beside the SVG (windows/picture_store.h), or into a Windows icon file:
 //   store_pictures picture SVG OUT_DIR RATIO...   writes OUT_DIR/NAME@RATIOx for each ratio
 //   store_pictures icon SVG OUT_DIR SIZE...       writes OUT_DIR/NAME@SIZEpx for each size
 //   store_pictures ico SVG OUT_FILE SIZE...       writes one .ico with the icon at every size
@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "windows/picture_drawing.h"
-#include "windows/stored_pictures.h"
+#include "windows/picture_store.h"
 
 namespace {
 

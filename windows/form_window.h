@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "windows/layout.h"
-#include "windows/stored_pictures.h"
+#include "windows/phrases.h"
+#include "windows/picture_store.h"
 
 class QAbstractButton;
 class QLabel;
@@ -39,8 +40,8 @@ public:
 
     // Replaces a label's text; a value label's spoken name follows, read with its heading.
     void SetCaption(drill::Control label, const QString& text);
-    // The caption a value label is read after ("Сделано  ошибок:"); empty for any other control.
-    QString Heading(drill::Control label) const;
+    // The caption each value label is read after ("Сделано  ошибок:").
+    const Headings& ValueHeadings() const { return headings_; }
     // The lines printed into the window, in the order they were first printed.
     QStringList PrintedLines() const;
     void PlotPoint(int x, int y);
@@ -64,32 +65,15 @@ private:
     QWidget* Build(const ControlRow& row);
     void SetFocusOrder();
     void NameValueLabels();
-    // The background picture at the window's pixel ratio (stored_pictures.h); null when it has none.
+    // The background picture at the window's pixel ratio (picture_store.h); null when it has none.
     const RunPicture& Picture() const;
 
     const FormLayout& layout_;
     std::map<drill::Control, QWidget*> controls_;
     std::vector<std::pair<int, QWidget*>> focusOrder_;  // tab index, control
-    std::map<drill::Control, QString> headings_;        // value label, the heading it is read with
+    const Headings headings_;
     QPoint printPosition_;
     std::vector<PrintedLine> printed_;
 };
-
-// The light palette the windows are drawn on: the Fusion style's standard one. The windows and
-// message boxes take it whatever palette the desktop imposes, dark and high-contrast ones included,
-// because the table colours (pale grounds, dark and default texts) are chosen against it.
-const QPalette& DesignPalette();
-
-// Fonts, colours and sizes of the descriptions in Qt's terms.
-QFont MakeFont(const Font& font, const Font& windowFont);
-QColor MakeColour(Colour colour, const QColor& fallback);
-int Pixels(int twips);
-int PixelSize(double points);
-// The face used when a named font is not installed: a metric-compatible one.
-QString ResolveFamily(std::string_view family);
-// The window icon at a Qt resource path, with the sizes the build stored: one icon for the whole
-// run, so that the sizes the window frame asks for are not drawn again for every window and every
-// reopening.
-QIcon WindowIcon(std::string_view path);
 
 }  // namespace drillwin

@@ -1,7 +1,11 @@
 #include "windows/program.h"
 
+#include <QApplication>
+
 #include "engine/controls.h"
 #include "engine/drill_session.h"
+#include "windows/application.h"
+#include "windows/program_windows.h"
 
 namespace drillwin {
 
@@ -16,6 +20,14 @@ ProgramDescription ChoiceDrillProgram(std::span<const FormLayout> forms, const d
     return {forms,
             [&profile](drill::Platform& platform) { return std::make_unique<drill::DrillSession>(profile, platform); },
             std::move(keys)};
+}
+
+int RunProgram(int argc, char* argv[], const ProgramDescription& program) {
+    QApplication application(argc, argv);
+    PrepareApplication();
+    ProgramWindows windows(program);
+    windows.ShowMainWindow();
+    return application.exec();
 }
 
 }  // namespace drillwin

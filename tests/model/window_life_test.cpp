@@ -221,8 +221,8 @@ TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
                                  Control::Command5, Control::Command6}) {
         if (!facts.HasButton(button)) continue;
         SCOPED_TRACE(facts.Caption(button));
-        ASSERT_NE(windows.Button(button), nullptr);
-        const Burst burst = Clicks(windows.Button(button), clicks);
+        ASSERT_NE(ButtonOf(windows, button), nullptr);
+        const Burst burst = Clicks(ButtonOf(windows, button), clicks);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a message box stayed open";
         EXPECT_EQ(burst.windowGrowth, 0) << "windows piled up";
         EXPECT_FALSE(windows.Ended());
@@ -238,8 +238,8 @@ TEST_P(WindowLife, TenThousandClicksOnEachButtonInTurn) {
         }
     }
     // After the bursts the round is over, and the last item's number still stands.
-    EXPECT_EQ(windows.Label(Form::Form1, Control::Label7)->text(), QString::number(facts.N));
-    drillwin::testing::Click(windows.Button(Control::Command7));
+    EXPECT_EQ(LabelOf(windows, Form::Form1, Control::Label7)->text(), QString::number(facts.N));
+    drillwin::testing::Click(ButtonOf(windows, Control::Command7));
     EXPECT_TRUE(windows.Ended());
 }
 
@@ -250,7 +250,7 @@ TEST(ClickBursts, SeeMemoryThatEachClickKeeps) {
     windows.ShowMainWindow();
     std::vector<std::unique_ptr<char[]>> kept;
     kept.reserve(12000);
-    QAbstractButton* start = windows.Button(Control::Command2);
+    QAbstractButton* start = ButtonOf(windows, Control::Command2);
     QObject::connect(start, &QAbstractButton::clicked, [&kept] { kept.push_back(std::make_unique<char[]>(32)); });
     const Burst burst = Clicks(start, 10000);
     EXPECT_GT(burst.heapGrowth, kHeapTolerance);
@@ -266,7 +266,7 @@ TEST_P(WindowLife, WholeRoundLeavesNothingBehind) {
     {
         drillwin::ProgramWindows windows(*Program().Windows);
         windows.ShowMainWindow();
-        const auto click = [&windows](Control button) { drillwin::testing::Click(windows.Button(button)); };
+        const auto click = [&windows](Control button) { drillwin::testing::Click(ButtonOf(windows, button)); };
         click(Control::Command1);
         click(Control::Command2);
         for (int position = 1; position <= facts.N; ++position) {

@@ -10,6 +10,7 @@
 
 #include "tests/support/recording_platform.h"
 #include "tests/support/window_testing.h"
+#include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 #include "windows/text.h"
 
@@ -128,7 +129,7 @@ std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windo
             if (key.first == form) expected[key.second] = text;
         }
         for (const auto& [name, text] : expected) {
-            const QLabel* label = windows.Label(form, name);
+            const QLabel* label = LabelOf(windows, form, name);
             const Text shown = label ? drillwin::ToText(label->text()) : u"(no such label)";
             if (shown != text) {
                 out << (form == Form::Form1 ? "" : std::string(drill::testing::FormName(form)) + ".") << drill::ControlName(name)
@@ -136,7 +137,7 @@ std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windo
             }
         }
     }
-    if (model.IsOpen(Form::Form1) && windows.TextBox()) {
+    if (model.IsOpen(Form::Form1) && TextBoxOf(windows)) {
         // As the drill reads it: every character as it stands, line separators included.
         const Text held = windows.GetText(Control::Text1);
         if (held != model.TextBox()) out << "Text1 holds «" << Utf8(held) << "», expected «" << Utf8(model.TextBox()) << "»; ";
@@ -167,7 +168,7 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
             case Step::Kind::Edit: {
                 // What a paste over the whole text does; the box must hold exactly what was pasted.
                 Text text = EditText(model, step.Edit, step.Variant);
-                QPlainTextEdit* box = windows.TextBox();
+                QPlainTextEdit* box = TextBoxOf(windows);
                 box->selectAll();
                 box->insertPlainText(drillwin::ToQString(text));
                 model.Edit(std::move(text));
@@ -182,7 +183,7 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
                 Cover(outcome.Covered, model, step.Button);
                 const std::vector<std::string> expected = model.Press(step.Button);
                 recorder.log.clear();
-                QAbstractButton* button = windows.Button(step.Button);
+                QAbstractButton* button = ButtonOf(windows, step.Button);
                 if (!button) {
                     outcome.Failure = Divergence{i, "the main window has no " + std::string(drill::ControlName(step.Button))};
                     return outcome;

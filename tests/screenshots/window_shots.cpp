@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "tests/support/all_programs.h"
+#include "windows/application.h"
+#include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 
 namespace {
@@ -69,11 +71,11 @@ bool SaveWindows(const drillwin::testing::NamedProgram& program, const QString& 
     windows.Drill().Press(Control::Command2);
     windows.Drill().Press(Control::Command3);
     // Where the answer is a typed sentence, check it as it stands: a wrong answer, shown back.
-    if (windows.TextBox()) windows.Drill().Press(Control::Command4);
+    if (TextBoxOf(windows)) windows.Drill().Press(Control::Command4);
     saved &= Save(windows.Window(Form::Form1), prefix + "-round.png");
     windows.Drill().Press(Control::Command1);
     saved &= Save(windows.Window(Form::Form2), prefix + "-rules.png");
-    if (windows.Button(Control::Command6)) {
+    if (ButtonOf(windows, Control::Command6)) {
         windows.Drill().Press(Control::Command6);
         saved &= Save(windows.Window(Form::Form3), prefix + "-result.png");
     }

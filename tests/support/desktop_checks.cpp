@@ -19,6 +19,7 @@
 
 #include "engine/controls.h"
 #include "tests/support/window_testing.h"
+#include "windows/design_units.h"
 #include "windows/form_window.h"
 #include "windows/picture_drawing.h"
 #include "windows/program_windows.h"
@@ -124,7 +125,7 @@ TEST_P(KeyPress, PressesEachButtonExactlyOnce) {
         const StartedProgram fresh(TestedProgram());
         QWidget* main = fresh.Main();
         ASSERT_TRUE(TabTo(main, Name(row.name)));
-        QAbstractButton* button = fresh.Button(row.name);
+        QAbstractButton* button = ButtonOf(fresh.windows, row.name);
         int clicks = 0;
         QObject::connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
         PressKey(button, GetParam());
@@ -142,7 +143,7 @@ TEST_F(DesktopChecks, TheButtonWithTheKeyboardFocusIsPlainlyMarked) {
     for (const ControlRow& row : TestedProgram().forms.front().controls) {
         if (row.kind != Kind::Button) continue;
         SCOPED_TRACE(Name(row.name).toStdString());
-        QWidget* button = windows.Button(row.name);
+        QWidget* button = ButtonOf(windows, row.name);
         ASSERT_TRUE(TabTo(Main(), Name(row.name)));
         const QImage focused = button->grab().toImage();
         QTest::keyClick(button, Qt::Key_Tab);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "windows/application.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {

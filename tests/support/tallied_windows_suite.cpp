@@ -110,7 +110,7 @@ TEST_P(TalliedWindowsTest, EveryCaptionFitsItsLabel) {
 
 TEST_P(TalliedWindowsTest, EveryItemFitsTheItemLabel) {
     Fixture fixture(GetParam());
-    const QLabel* item = fixture.windows.Label(Form::Form1, Control::Label1);
+    const QLabel* item = LabelOf(fixture.windows, Form::Form1, Control::Label1);
     ASSERT_NE(item, nullptr);
     for (const drill::DrillItem& row : fixture.Profile().Bank.Rows()) {
         for (const drill::TextView text : {row.Prompt, row.FullText}) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/controls.h"
+#include "windows/design_units.h"
 #include "windows/form_window.h"
 #include "windows/text.h"
 
@@ -67,7 +68,7 @@ std::vector<SeenMessage> PressKey(QWidget* widget, Qt::Key key, CloseBy closeBy)
 StartedProgram::StartedProgram(const ProgramDescription& program) : windows(program) { windows.ShowMainWindow(); }
 
 std::vector<SeenMessage> StartedProgram::Press(Control button) {
-    QAbstractButton* target = windows.Button(button);
+    QAbstractButton* target = ButtonOf(windows, button);
     if (!target) {
         ADD_FAILURE() << "the main window has no " << drill::ControlName(button);
         return {};
@@ -76,7 +77,7 @@ std::vector<SeenMessage> StartedProgram::Press(Control button) {
 }
 
 QString StartedProgram::Text(Control label, Form form) const {
-    const QLabel* target = windows.Label(form, label);
+    const QLabel* target = LabelOf(windows, form, label);
     return target ? target->text() : QStringLiteral("<no label>");
 }
 
@@ -90,7 +91,7 @@ const drill::DrillItem& StartedProgram::RowOnShow(const drill::ItemBank& bank) c
 }
 
 const drill::SentenceItem& StartedProgram::RowOnShow(const drill::SentenceBank& bank) const {
-    const QString shown = windows.TextBox() ? windows.TextBox()->toPlainText() : QString();
+    const QString shown = TextBoxOf(windows) ? TextBoxOf(windows)->toPlainText() : QString();
     for (const drill::SentenceItem& row : bank.Rows()) {
         if (ToQString(row.ShownText) == shown) return row;
     }

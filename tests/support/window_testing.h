@@ -14,6 +14,7 @@
 #include "engine/comma_drill.h"
 #include "engine/item_bank.h"
 #include "windows/layout.h"
+#include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 
 class QAbstractButton;
@@ -102,7 +103,7 @@ public:
 
     // Clicks the main window's button; the message boxes it opens are recorded and closed with OK.
     std::vector<SeenMessage> Press(Control button);
-    QAbstractButton* Button(Control name) const { return windows.Button(name); }
+    QAbstractButton* Button(Control name) const { return ButtonOf(windows, name); }
     QWidget* Main() const { return windows.Window(Form::Form1); }
     // A label's text; "<no label>" when its window is not open or has no such label.
     QString Text(Control label, Form form = Form::Form1) const;

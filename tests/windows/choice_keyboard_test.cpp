@@ -94,8 +94,8 @@ protected:
 
     QWidget* Main() const { return windows.Window(Form::Form1); }
     const drill::DrillProfile& Profile() { return dynamic_cast<drill::DrillSession&>(windows.Drill()).Profile(); }
-    QString Seen(Control label, Form form = Form::Form1) const { return windows.Label(form, label)->text(); }
-    QString Heard(Control label) const { return Accessible(windows.Label(Form::Form1, label))->text(QAccessible::Name); }
+    QString Seen(Control label, Form form = Form::Form1) const { return LabelOf(windows, form, label)->text(); }
+    QString Heard(Control label) const { return Accessible(LabelOf(windows, Form::Form1, label))->text(QAccessible::Name); }
     QString Focused() const { return pupil.Focused(); }
 
     // Every answer stroke of the program, the two buttons' strokes taking turns.
@@ -203,7 +203,7 @@ TEST_P(ChoiceKeyboard, AWholeRoundByKeysInBothLayouts) {
     // After the round: the rules by F1, the result window where there is one, and "Выход", all by keys.
     KeyboardPupil::ExpectActive(Main());
     RulesOpenAndCloseByKeys();
-    if (windows.Button(drill::ResultButton)) {
+    if (ButtonOf(windows, drill::ResultButton)) {
         EXPECT_TRUE(pupil.TabAndPress(drill::ResultButton, Qt::Key_Return).empty());
         ASSERT_NE(windows.Window(Form::Form3), nullptr);
         EXPECT_EQ(Seen(drill::ResultTotalLabel, Form::Form3), QString::number(errors));
@@ -260,8 +260,8 @@ TEST_P(ChoiceKeyboard, F1IsTheRulesButtonBeforeAndAfterAnAnswer) {
 TEST_P(ChoiceKeyboard, AnswerKeysBeforeTheStartDoWhatAClickOnTheirButtonDoes) {
     ProgramWindows clicked(GetParam().program());
     clicked.ShowMainWindow();
-    Click(clicked.Button(drill::FirstAnswerButton));
-    Click(clicked.Button(drill::SecondAnswerButton));
+    Click(ButtonOf(clicked, drill::FirstAnswerButton));
+    Click(ButtonOf(clicked, drill::SecondAnswerButton));
 
     QApplication::setActiveWindow(Main());
     for (const Stroke& stroke : AllStrokes()) {
@@ -273,7 +273,7 @@ TEST_P(ChoiceKeyboard, AnswerKeysBeforeTheStartDoWhatAClickOnTheirButtonDoes) {
     }
     for (const ControlRow& row : GetParam().program().forms.front().controls) {
         if (row.kind != Kind::Label) continue;
-        EXPECT_EQ(Seen(row.name), clicked.Label(Form::Form1, row.name)->text()) << drill::ControlName(row.name);
+        EXPECT_EQ(Seen(row.name), LabelOf(clicked, Form::Form1, row.name)->text()) << drill::ControlName(row.name);
     }
     EXPECT_EQ(windows.Drill().State(), drill::DrillState::NotStarted);
     EXPECT_EQ(Focused(), "Command1") << "the focus stays where the window opened it";
@@ -281,7 +281,7 @@ TEST_P(ChoiceKeyboard, AnswerKeysBeforeTheStartDoWhatAClickOnTheirButtonDoes) {
 
 TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
     const auto named = [this](Control button) {
-        return Accessible(windows.Button(button))->text(QAccessible::Description).toStdString();
+        return Accessible(ButtonOf(windows, button))->text(QAccessible::Description).toStdString();
     };
     EXPECT_EQ(named(drill::RulesButton), "Клавиша F1");
     EXPECT_EQ(named(drill::StartButton), "");
@@ -289,7 +289,7 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
     EXPECT_EQ(named(drill::SecondAnswerButton), GetParam().secondNamed);
     EXPECT_EQ(named(drill::NextButton), "Клавиша Enter");
     EXPECT_EQ(named(drill::ExitButton), "");
-    if (windows.Button(drill::ResultButton)) {
+    if (ButtonOf(windows, drill::ResultButton)) {
         EXPECT_EQ(named(drill::ResultButton), "");
     }
 

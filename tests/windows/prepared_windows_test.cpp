@@ -65,8 +65,8 @@ struct Shown {
 Shown FirstPresses(ProgramWindows& windows) {
     Shown shown;
     for (const Control button : {Control::Command1, Control::Command6}) {
-        if (!windows.Button(button)) continue;
-        EXPECT_TRUE(Click(windows.Button(button)).empty());
+        if (!ButtonOf(windows, button)) continue;
+        EXPECT_TRUE(Click(ButtonOf(windows, button)).empty());
         QWidget* window = windows.Window(button == Control::Command1 ? Form::Form2 : Form::Form3);
         if (!window) {
             ADD_FAILURE() << "the press opened no window";
@@ -160,7 +160,7 @@ TEST_P(PreparedWindows, NothingBeforeTheFirstFrameAndAClosedWindowIsPreparedAgai
     EXPECT_GT(HiddenWindows().size(), hiddenBefore) << "and after it";
     EXPECT_EQ(windows.Window(Form::Form2), nullptr) << "a prepared window is not open";
 
-    ASSERT_TRUE(Click(windows.Button(Control::Command1)).empty());
+    ASSERT_TRUE(Click(ButtonOf(windows, Control::Command1)).empty());
     QWidget* first = windows.Window(Form::Form2);
     ASSERT_NE(first, nullptr);
     const QImage firstShown = first->grab().toImage();
@@ -172,7 +172,7 @@ TEST_P(PreparedWindows, NothingBeforeTheFirstFrameAndAClosedWindowIsPreparedAgai
     FormWindow* again = HiddenWindow(Form::Form2);
     ASSERT_NE(again, nullptr) << "the closed window was not prepared again";
 
-    ASSERT_TRUE(Click(windows.Button(Control::Command1)).empty());
+    ASSERT_TRUE(Click(ButtonOf(windows, Control::Command1)).empty());
     EXPECT_EQ(windows.Window(Form::Form2), again);
     EXPECT_EQ(again->grab().toImage(), firstShown);
 }
@@ -181,9 +181,9 @@ TEST_P(PreparedWindows, AnEndedProgramPreparesNothingMore) {
     ProgramWindows windows(Program());
     windows.ShowMainWindow();
     ASSERT_TRUE(WaitUntilPrepared(windows));
-    ASSERT_TRUE(Click(windows.Button(Control::Command1)).empty());
+    ASSERT_TRUE(Click(ButtonOf(windows, Control::Command1)).empty());
     ASSERT_NE(windows.Window(Form::Form2), nullptr);
-    Click(windows.Button(Control::Command7));
+    Click(ButtonOf(windows, Control::Command7));
     ASSERT_TRUE(windows.Ended());
     // The closed windows are deleted, and every turn a preparation would take passes.
     for (int turn = 0; turn < 10; ++turn) TurnEventLoop();

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "windows/picture_drawing.h"
-#include "windows/stored_pictures.h"
+#include "windows/picture_store.h"
 
 namespace drillwin {
 namespace {

@@ -24,6 +24,7 @@
 #include "tests/support/window_testing.h"
 #include "windows/announcer.h"
 #include "windows/program_windows.h"
+#include "windows/status_line.h"
 #include "windows/text.h"
 
 // Phrases in the failure messages as the text they are.
@@ -216,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(EveryChoiceDrill, ChoiceSpeech, ::testing::ValuesIn(Cho
 class LuzemaSpeech : public ::testing::Test {
 protected:
     QString Sentence() const { return ToQString(started.RowOnShow(luzema::Bank()).ShownText); }
-    void Type(const QString& text) { started.windows.TextBox()->setPlainText(text); }
+    void Type(const QString& text) { TextBoxOf(started.windows)->setPlainText(text); }
 
     Listener listener;
     StartedProgram started{luzema::Program()};

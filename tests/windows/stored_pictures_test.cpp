@@ -16,8 +16,9 @@
 #include <vector>
 
 #include "tests/support/all_programs.h"
+#include "windows/design_units.h"
 #include "windows/picture_drawing.h"
-#include "windows/stored_pictures.h"
+#include "windows/picture_store.h"
 
 namespace drillwin {
 namespace {
@@ -92,7 +93,7 @@ TEST(StoredDrawings, WhatTheBuildDidNotStoreIsDrawnFromTheSvg) {
             EXPECT_EQ(DifferingPixels(icon.pixmap(QSize(24, 24), 1.0).toImage(), DrawIcon(svg.path, 24)), 0);
         } else {
             ASSERT_TRUE(StoredDrawing(StoredPictureName(svg.path, 1.5)).isNull());
-            const RunPicture& picture = PictureAtRatio(svg.path, 1.5);
+            const RunPicture& picture = Pictures().AtRatio(svg.path, 1.5);
             EXPECT_EQ(DifferingPixels(picture.ToImage(), DrawPicture(svg.path, 1.5)), 0);
         }
     }

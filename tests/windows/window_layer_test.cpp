@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/window_testing.h"
+#include "windows/design_units.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
 
@@ -16,22 +17,22 @@ namespace {
 constexpr std::string_view Picture = ":/test/picture.svg";
 const QString PicturePath = QString::fromLatin1(Picture.data(), Picture.size());
 
-TEST(PictureAtRatio, HasTheSizeOfThePictureAtEachPixelRatio) {
-    const RunPicture& single = PictureAtRatio(PicturePath, 1.0);
+TEST(PictureStore, HasTheSizeOfThePictureAtEachPixelRatio) {
+    const RunPicture& single = Pictures().AtRatio(PicturePath, 1.0);
     ASSERT_FALSE(single.isNull());
     EXPECT_EQ(single.size(), QSize(40, 30));
     EXPECT_EQ(single.ToImage().pixelColor(20, 15), QColor(0x20, 0x40, 0x80));
 
-    const RunPicture& doubled = PictureAtRatio(PicturePath, 2.0);
+    const RunPicture& doubled = Pictures().AtRatio(PicturePath, 2.0);
     EXPECT_EQ(doubled.size(), QSize(80, 60));
     EXPECT_EQ(doubled.ToImage().pixelColor(40, 30), QColor(0x20, 0x40, 0x80));
 }
 
-TEST(PictureAtRatio, IsDrawnOnceAndShared) {
+TEST(PictureStore, IsDrawnOnceAndShared) {
     // A reopened window asks for its picture again: it gets the one it had, not a new drawing.
-    const RunPicture& first = PictureAtRatio(PicturePath, 1.0);
-    EXPECT_EQ(&PictureAtRatio(PicturePath, 1.0), &first);
-    EXPECT_NE(&PictureAtRatio(PicturePath, 2.0), &first);
+    const RunPicture& first = Pictures().AtRatio(PicturePath, 1.0);
+    EXPECT_EQ(&Pictures().AtRatio(PicturePath, 1.0), &first);
+    EXPECT_NE(&Pictures().AtRatio(PicturePath, 2.0), &first);
 }
 
 TEST(WindowIcon, IsOneIconForEveryWindowThatShowsIt) {

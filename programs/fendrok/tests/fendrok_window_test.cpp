@@ -10,7 +10,7 @@
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
-#include "windows/stored_pictures.h"
+#include "windows/picture_store.h"
 #include "windows/text.h"
 
 namespace fendrok {
@@ -94,13 +94,13 @@ TEST_F(FendrokWindows, RulesWindowIsAsDrawnAndItsTextFits) {
     drillwin::testing::ExpectShows(rules, RulesWindowAsDrawn);
     drillwin::testing::ExpectMatchesLayout(rules, Forms[1]);
 
-    const QLabel* label = windows.Label(Form::Form2, Label1);
+    const QLabel* label = LabelOf(windows, Form::Form2, Label1);
     ASSERT_NE(label, nullptr);
     EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "the rule must not be cut off";
 }
 
 TEST_F(FendrokWindows, EveryWordFitsItsLabel) {
-    const QLabel* word = windows.Label(Form::Form1, Label1);
+    const QLabel* word = LabelOf(windows, Form::Form1, Label1);
     ASSERT_NE(word, nullptr);
     const QFontMetrics metrics(word->font());
     for (const drill::DrillItem& row : Profile.Bank.Rows()) {
@@ -110,7 +110,7 @@ TEST_F(FendrokWindows, EveryWordFitsItsLabel) {
         }
     }
     for (const Control label : {Label2, Label4, Label6}) {
-        const QLabel* heading = windows.Label(Form::Form1, label);
+        const QLabel* heading = LabelOf(windows, Form::Form1, label);
         EXPECT_LE(QFontMetrics(heading->font()).horizontalAdvance(heading->text()), heading->contentsRect().width())
             << heading->text().toStdString();
     }

@@ -11,6 +11,7 @@
 #include "tests/support/case_name.h"
 #include "tests/support/tallied_windows_suite.h"
 #include "tests/support/window_testing.h"
+#include "windows/design_units.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
 #include "windows/text.h"

@@ -33,8 +33,8 @@ class LuzemaKeyboard : public ::testing::Test {
 protected:
     LuzemaKeyboard() { windows.ShowMainWindow(); }
 
-    QString Heard(Control label) { return Accessible(windows.Label(Form::Form1, label))->text(QAccessible::Name); }
-    QString SentenceHeard() { return Accessible(windows.TextBox())->text(QAccessible::Value); }
+    QString Heard(Control label) { return Accessible(LabelOf(windows, Form::Form1, label))->text(QAccessible::Name); }
+    QString SentenceHeard() { return Accessible(TextBoxOf(windows))->text(QAccessible::Value); }
     std::string Described(QWidget* widget) { return Accessible(widget)->text(QAccessible::Description).toStdString(); }
 
     // The commas go in with the arrow keys and the comma key, from the start of the sentence.
@@ -56,16 +56,16 @@ protected:
 };
 
 TEST_F(LuzemaKeyboard, TheSentenceBoxIsNamedAndEachKeyOnItsButton) {
-    QAccessibleInterface* box = Accessible(windows.TextBox());
+    QAccessibleInterface* box = Accessible(TextBoxOf(windows));
     EXPECT_EQ(box->role(), QAccessible::EditableText);
     EXPECT_EQ(box->text(QAccessible::Name), "Предложение");
-    EXPECT_EQ(Described(windows.TextBox()), "Клавиши Ctrl+Enter: Запятые расставлены");
-    EXPECT_EQ(Described(windows.Button(drill::RulesButton)), "Клавиша F1");
-    EXPECT_EQ(Described(windows.Button(drill::StartButton)), "");
-    EXPECT_EQ(Described(windows.Button(drill::RestoreButton)), "");
-    EXPECT_EQ(Described(windows.Button(drill::CheckButton)), "Клавиши Ctrl+Enter");
-    EXPECT_EQ(Described(windows.Button(drill::NextButton)), "Клавиша Enter");
-    EXPECT_EQ(Described(windows.Button(drill::ExitButton)), "");
+    EXPECT_EQ(Described(TextBoxOf(windows)), "Клавиши Ctrl+Enter: Запятые расставлены");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::RulesButton)), "Клавиша F1");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::StartButton)), "");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::RestoreButton)), "");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::CheckButton)), "Клавиши Ctrl+Enter");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::NextButton)), "Клавиша Enter");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::ExitButton)), "");
     windows.ShowWindow(Form::Form2);
     EXPECT_EQ(Described(windows.Window(Form::Form2)), "Клавиша Escape закрывает окно");
     for (const Form form : {Form::Form1, Form::Form2}) {

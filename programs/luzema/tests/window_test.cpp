@@ -58,7 +58,7 @@ void Paste(QPlainTextEdit* box, const QString& text) {
 
 class LuzemaWindows : public drillwin::testing::StartedProgramTest<&Program> {
 protected:
-    QPlainTextEdit* Box() { return windows.TextBox(); }
+    QPlainTextEdit* Box() { return TextBoxOf(windows); }
     QString BoxText() { return ToQString(windows.GetText(Control::Text1)); }
     // The bank row whose sentence the box was given.
     const drill::SentenceItem& RowOnShow() { return StartedProgram::RowOnShow(Bank()); }
@@ -94,7 +94,7 @@ TEST_F(LuzemaWindows, RulesWindowStatesTheRuleInOneSentence) {
     const QString rule = Text(Control::Label1, Form::Form2);
     EXPECT_EQ(rule, "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.");
     EXPECT_EQ(rule.size(), 82);
-    const QLabel* label = windows.Label(Form::Form2, Control::Label1);
+    const QLabel* label = LabelOf(windows, Form::Form2, Control::Label1);
     EXPECT_LE(label->heightForWidth(label->width()), label->height()) << "the rule shows in full";
 }
 
@@ -138,7 +138,7 @@ TEST_F(LuzemaWindows, LongestSentencesShowInFullInTheBox) {
 }
 
 TEST_F(LuzemaWindows, ALongWrongAnswerWrapsWithinItsLabel) {
-    const QLabel* label = windows.Label(Form::Form1, Control::Label8);
+    const QLabel* label = LabelOf(windows, Form::Form1, Control::Label8);
     EXPECT_TRUE(label->wordWrap());
     for (const int number : {1, 7}) {
         const QString expected = ToQString(Bank().Row(number).ExpectedText);
@@ -157,7 +157,7 @@ TEST_F(LuzemaWindows, ALongWrongAnswerWrapsWithinItsLabel) {
 // with the same beginning shows, and a beginning of nothing but zero-width characters must not
 // leave the line blank.
 TEST_F(LuzemaWindows, AMegabyteAnswerShowsItsBeginningAsAShortOneWould) {
-    QLabel* label = windows.Label(Form::Form1, Control::Label8);
+    QLabel* label = LabelOf(windows, Form::Form1, Control::Label8);
     const auto Shown = [&](const QString& text) {
         windows.SetCaption(Form::Form1, Control::Label8, text.toStdU16String());
         return label->grab().toImage();
@@ -328,7 +328,7 @@ TEST_P(BadInput, IsComparedExactlyAndShownLiterally) {
     ASSERT_EQ(BoxText(), input.readBack);
 
     EXPECT_TRUE(Press(Control::Command4).empty());
-    QLabel* label8 = windows.Label(Form::Form1, Control::Label8);
+    QLabel* label8 = LabelOf(windows, Form::Form1, Control::Label8);
     EXPECT_EQ(Text(Control::Label1), WrongVerdict);
     EXPECT_EQ(label8->text(), input.readBack);
     EXPECT_EQ(label8->textFormat(), Qt::PlainText);

@@ -34,14 +34,14 @@ TEST_F(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
     const char* const numbers[] = {"1) ", "2) ", "3) "};
     const Control labels[] = {Control::Label1, Control::Label2, Control::Label3};
     for (int rule = 0; rule < 3; ++rule) {
-        const QLabel* label = windows.Label(Form::Form2, labels[rule]);
+        const QLabel* label = LabelOf(windows, Form::Form2, labels[rule]);
         ASSERT_NE(label, nullptr);
         EXPECT_TRUE(label->text().startsWith(numbers[rule])) << label->text().toStdString();
         EXPECT_GE(label->y(), previousBottom) << "the rules stand one below the other";
         previousBottom = label->geometry().bottom();
     }
     // The adverb rule names the adverbs in the prepositional case, its letters set apart by two blanks.
-    EXPECT_TRUE(windows.Label(Form::Form2, Control::Label3)->text().startsWith("3) В наречиях на  -О  и  -Е  пишется"));
+    EXPECT_TRUE(LabelOf(windows, Form::Form2, Control::Label3)->text().startsWith("3) В наречиях на  -О  и  -Е  пишется"));
 }
 
 TEST_F(MirskavWindows, NextButtonReadsDalee) {

@@ -110,7 +110,7 @@ TEST_F(TavrelWindows, RulesGuardWarnsAndTheWindowIsReusedAndReopened) {
 TEST_F(TavrelWindows, LabelsShowMarkupLiterally) {
     windows.SetCaption(Form::Form1, Control::Label1, u"<b>пр_тих</b> <img src=x>");
     EXPECT_EQ(Text(Control::Label1), "<b>пр_тих</b> <img src=x>");
-    EXPECT_EQ(windows.Label(Form::Form1, Control::Label1)->textFormat(), Qt::PlainText);
+    EXPECT_EQ(LabelOf(windows, Form::Form1, Control::Label1)->textFormat(), Qt::PlainText);
 }
 
 TEST_F(TavrelWindows, ClosingTheMainWindowEndsTheProgram) {

@@ -10,6 +10,9 @@
 #include <QImage>
 #include <QString>
 
+#include <map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -50,9 +53,27 @@ private:
 // The drawing the build stored under a resource name; a null picture when there is none.
 RunPicture StoredDrawing(const QString& resourceName);
 
-// The picture at the ratio: the stored drawing, or else one drawn now (picture_drawing.h). Read or drawn once and
-// kept for the whole run, however often the pupil closes and reopens a window that shows it.
-const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio);
+// The one owner of what the windows keep of their pictures for the whole run: each picture at each
+// pixel ratio (read or drawn once, however often the pupil closes and reopens a window that shows
+// it), and each window icon (so that the sizes the window frame asks for are drawn once, not for
+// every window and every reopening). Let go of when the application ends, while the platform that
+// drew them is still there.
+class PictureStore {
+public:
+    // The picture at the ratio: the stored drawing, or else one drawn now (picture_drawing.h).
+    const RunPicture& AtRatio(const QString& svgPath, qreal ratio);
+    // The icon at a Qt resource path, with the sizes the build stored.
+    QIcon WindowIcon(std::string_view path);
+    void Clear();
+
+private:
+    void ClearWhenTheApplicationEnds();
+
+    std::map<std::pair<QString, qreal>, RunPicture> pictures_;
+    std::map<QString, QIcon> icons_;
+};
+
+PictureStore& Pictures();
 
 // Paints the part of the picture that the area (logical pixels) covers, placed at the top left, a
 // strip of the area's rows at a time, so that no more than a strip of its pixels is ever held.

@@ -1,5 +1,6 @@
-#include "windows/stored_pictures.h"
+#include "windows/picture_store.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -172,13 +173,35 @@ RunPicture StoredDrawing(const QString& resourceName) {
     return RunPicture(QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size()));
 }
 
-const RunPicture& PictureAtRatio(const QString& svgPath, qreal ratio) {
-    static std::map<std::pair<QString, qreal>, RunPicture> pictures;
+const RunPicture& PictureStore::AtRatio(const QString& svgPath, qreal ratio) {
     const auto key = std::pair(svgPath, ratio);
-    if (const auto found = pictures.find(key); found != pictures.end()) return found->second;
+    if (const auto found = pictures_.find(key); found != pictures_.end()) return found->second;
     RunPicture picture = StoredDrawing(StoredPictureName(svgPath, ratio));
     if (picture.isNull()) picture = RunPicture(RunPicture::Encode(DrawPicture(svgPath, ratio)));
-    return pictures.emplace(key, std::move(picture)).first->second;
+    ClearWhenTheApplicationEnds();
+    return pictures_.emplace(key, std::move(picture)).first->second;
+}
+
+QIcon PictureStore::WindowIcon(std::string_view path) {
+    const QString resource = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    if (const auto found = icons_.find(resource); found != icons_.end()) return found->second;
+    ClearWhenTheApplicationEnds();
+    return icons_.emplace(resource, IconWithStoredSizes(resource)).first->second;
+}
+
+void PictureStore::ClearWhenTheApplicationEnds() {
+    // Once for each application that fills the store: an application's end runs its routines once.
+    if (pictures_.empty() && icons_.empty()) qAddPostRoutine([] { Pictures().Clear(); });
+}
+
+void PictureStore::Clear() {
+    pictures_.clear();
+    icons_.clear();
+}
+
+PictureStore& Pictures() {
+    static PictureStore store;
+    return store;
 }
 
 void PaintPicture(QPainter& painter, const RunPicture& picture, qreal ratio, const QRect& area) {

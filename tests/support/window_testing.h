@@ -54,43 +54,11 @@ bool TabTo(QWidget* window, const QString& name);
 // The accessible interface of a widget, as a screen reader finds it.
 QAccessibleInterface* Accessible(QWidget* widget);
 
-// A control as the pupil must see it: placed in the design's twips, its font in points, its
-// colours as RGB.
-struct ExpectedControl {
-    Control name;
-    Kind kind;
-    QString caption;
-    int left, top, width, height;  // twips
-    std::string_view family;       // as the design names it; the test resolves it to the installed face
-    double points;
-    bool bold;
-    QColor back;  // invalid: a label on the toolkit's own ground
-    QColor fore;
-    bool boxed;
-    bool centred;
-    bool wraps = false;
-    bool italic = false;
-    bool underline = false;
-};
-
-// A window as the pupil must see it.
-struct ExpectedWindow {
-    QString caption;
-    int width, height;  // inner area, twips
-    QColor back;
-    bool fixedFrame;
-    std::vector<ExpectedControl> controls;
-};
-
-// The window as its description has it, the colours read from their &H00BBGGRR& values.
-ExpectedWindow AsDescribed(const FormLayout& layout);
-
-// Checks every control of the window against its row: geometry, caption, font (as installed),
-// colours, border, alignment, wrapping; and the window's own caption, size and frame.
-void ExpectShows(QWidget* window, const ExpectedWindow& expected);
-
-// The window against the description it was built from.
-inline void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) { ExpectShows(window, AsDescribed(layout)); }
+// Checks the window and every control against its description, with the description's units
+// converted here, apart from the window layer's own conversions: geometry (15 twips to a pixel),
+// caption, font (the design face or its stand-in as installed, points at 96 dots per inch), colours
+// (&H00BBGGRR&), border, alignment, wrapping; and the window's caption, size and frame.
+void ExpectMatchesLayout(QWidget* window, const FormLayout& layout);
 
 // The names of the controls the Tab key visits, starting from the one that has the focus.
 std::vector<std::string> FocusWalk(QWidget* window);

@@ -17,15 +17,6 @@ using drillwin::testing::SeenMessage;
 
 using TavrelWindows = drillwin::testing::StartedProgramTest<&Program>;
 
-TEST_F(TavrelWindows, MainWindowMatchesItsTable) {
-    drillwin::testing::ExpectMatchesLayout(windows.Window(Form::Form1), Forms[0]);
-}
-
-TEST_F(TavrelWindows, RulesWindowMatchesItsTable) {
-    Press(Control::Command1);
-    drillwin::testing::ExpectMatchesLayout(windows.Window(Form::Form2), Forms[1]);
-}
-
 TEST_F(TavrelWindows, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
     EXPECT_EQ(drillwin::testing::FocusWalk(windows.Window(Form::Form1)),
               (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"}));

@@ -107,8 +107,9 @@ wait $! || status=$?
 
 # Orca's log: "HH:MM:SS.ffffff - SPEECH OUTPUT: '<phrase>'" and the voice, a phrase of several lines
 # going on in lines indented by 18 blanks. Both kinds of line are put in order by their seconds
-# since the start (modulo a day, so that midnight does not reorder them).
-awk -v started="$started" '
+# since the start (modulo a day, so that midnight does not reorder them), in the C locale, whose
+# decimal point is the one written.
+LC_ALL=C awk -v started="$started" '
   function since_start(seconds_of_day) { return (seconds_of_day - started % 86400 + 86400) % 86400 }
   FILENAME == ARGV[1] {
     time = since_start($1 % 86400)
@@ -133,5 +134,5 @@ awk -v started="$started" '
       in_phrase = 0
     }
   }
-' "$work/marks" "$log" | sort -s -t "$(printf '\t')" -k1,1n | cut -f2-
+' "$work/marks" "$log" | LC_ALL=C sort -s -t "$(printf '\t')" -k1,1n | cut -f2-
 exit "$status"

@@ -4,6 +4,7 @@
 #   install-packages.sh            the Linux build and its tests
 #   install-packages.sh windows    also the cross build for Windows and its installer
 #   install-packages.sh wine       also what runs and checks the Windows build under Wine
+#   install-packages.sh speech     also what hears the programs through a screen reader (Orca)
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
 case "${1:-}" in
   windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils) ;;
   wine) packages+=(wine64 xdotool x11-utils imagemagick unzip) ;;
+  speech) packages+=(orca at-spi2-core dbus xdotool procps python3) ;;
 esac
 
 missing=()

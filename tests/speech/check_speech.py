@@ -3,7 +3,7 @@
 
     tests/speech/check_speech.py ORCA_LISTEN_OUTPUT
 
-The output of orca-listen holds "MARK <program> <what> (<keys>)" for every press the driver made
+The output of orca_listen.sh holds "MARK <program> <what> (<keys>)" for every press the driver made
 and the "SPEECH <phrase>" lines Orca said after it. Orca's own speech (the keys it echoes, the
 control and window that take the focus, message boxes as alerts) is told apart from the phrases the
 program has Orca say, and every press is checked for exactly the phrases it must make, each once:
@@ -187,7 +187,7 @@ def main():
         if line.startswith(("SPEECH ", "MARK ")):
             sys.stdout.write(line)
         if line.strip() == "MARK end":
-            break  # what follows only pushes Orca's log out
+            break  # what follows belongs to no press
     segs = segments(lines)
     faults = check(segs)
     presses = sum(1 for _, what, _ in segs if what not in ("move", "refocus", "type", "end-of-run"))

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Plays Tavrel and Luzema by keyboard for orca-listen: tests/speech/drive.sh BUILD_DIR
+# Plays Tavrel and Luzema by keyboard for orca_listen.sh: tests/speech/drive.sh BUILD_DIR
 # Every press is announced as "MARK <program> <what> (<keys>)", <what> telling check_speech.py which
 # phrases the press must make. Without a window manager the driver gives the windows the focus.
 set -eu
@@ -15,7 +15,7 @@ press() {  # press WHAT KEY...
 
 start() {  # start PROGRAM TITLE
   program=$1
-  # Not on the driver's output: orca-listen reads it until every writer has gone.
+  # Not on the driver's output: orca_listen.sh reads it until every writer has gone.
   "$build/programs/$1/$1" >/dev/null 2>&1 &
   app=$!
   main=$(timeout 30 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
@@ -71,7 +71,8 @@ press move Escape
 press next Return
 press type ctrl+End BackSpace comma period
 press answer ctrl+Return
-echo "MARK end"
-# Orca's log reaches the disk in blocks: what it said last is read only once more has followed.
+# Orca can stall in the middle of an event until the next input reaches it: harmless keys while the
+# last press is heard.
 for _ in $(seq 15); do xdotool key shift; sleep 0.2; done
+echo "MARK end"
 stop

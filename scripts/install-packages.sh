@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev valgrind
+  libgtest-dev libbenchmark-dev valgrind
   fonts-liberation fontconfig
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file

@@ -29,10 +29,9 @@ fi
 mkdir -p build-fuzz/corpus build-fuzz/findings
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -I. \
-  engine/comma_drill.cpp engine/drill_session.cpp engine/platform.cpp engine/question_order.cpp \
-  engine/result_tally.cpp tests/support/recording_platform.cpp tests/model/reference_model.cpp \
+  engine/*.cpp tests/support/recording_platform.cpp tests/model/reference_model.cpp \
   tests/model/sequences.cpp tests/model/engine_runner.cpp tests/model/program_facts.cpp \
-  programs/luzema/bank.cpp tests/fuzz/luzema_fuzz.cpp -o build-fuzz/luzema_fuzz
+  programs/luzema/bank.cpp programs/luzema/tests/facts.cpp tests/fuzz/luzema_fuzz.cpp -o build-fuzz/luzema_fuzz
 
 cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
 rm -f build-fuzz/fuzz-*.log

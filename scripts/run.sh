@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/install-packages.sh
 programs=$(bash scripts/programs.sh)
 name=${1:-}
 if [[ -z "$name" || " $programs " != *" $name "* ]]; then
@@ -10,7 +11,6 @@ if [[ -z "$name" || " $programs " != *" $name "* ]]; then
   exit 2
 fi
 
-bash scripts/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target "$name"
 

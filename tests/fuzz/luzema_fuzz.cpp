@@ -20,6 +20,10 @@
 #include "tests/model/program_facts.h"
 #include "tests/support/recording_platform.h"
 
+namespace luzema {
+model::ProgramFacts Facts();  // programs/luzema/tests/facts.cpp
+}
+
 namespace {
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -30,7 +34,7 @@ namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const model::ProgramFacts facts = model::LuzemaFacts(luzema::Bank());
+    static const model::ProgramFacts facts = luzema::Facts();
     if (size == 0) return 0;
     const std::vector<float> random = model::RandomScript(data[0], facts.N);
     drill::testing::RecordingPlatform platform;

@@ -126,9 +126,16 @@ ProgramFacts TalliedFacts() {
 }
 
 ProgramFacts TwoSentencesFacts() {
-    ProgramFacts facts = LuzemaFacts(kSentences);
+    ProgramFacts facts;
     facts.Name = "TwoSentences";
+    facts.Kind = Variant::Comma;
     facts.N = 2;
+    facts.Title = u"Luzema";
+    facts.EndMessage = u"Опрос окончен.";
+    facts.WarningStyle = WarningStyle;
+    facts.EndStyle = InformationStyle;
+    facts.Sentences = Sentences(kSentences);
+    facts.Buttons = {"Правило", "Начало", "Повтор, если текст испорчен", "Запятые расставлены", "Ещё предложение", "", "Выход"};
     return facts;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What each program must do, written down once more for the model: numbers, option values, texts,
-// icons, categories and the result window's labels. Only the bank rows are taken from the programs.
+// What each program must do is written down once, apart from its code, in the program's own
+// tests/facts.cpp (NAME::Facts()); these are the pieces they share.
 
 #include "engine/comma_drill.h"
 #include "engine/item_bank.h"
@@ -8,12 +8,12 @@
 
 namespace model {
 
-ProgramFacts TavrelFacts(const drill::ItemBank& bank);
-ProgramFacts GondilaFacts(const drill::ItemBank& bank);
-ProgramFacts MirskavFacts(const drill::ItemBank& bank);
-ProgramFacts FendrokFacts(const drill::ItemBank& bank);
-ProgramFacts LuzemaFacts(const drill::SentenceBank& bank);
+// The message box styles, as the programs number them.
+constexpr int PlainStyle = 0;
+constexpr int WarningStyle = 48;
+constexpr int InformationStyle = 64;
 
+// The bank rows as the model reads them.
 std::vector<ChoiceItem> Items(const drill::ItemBank& bank);
 std::vector<Sentence> Sentences(const drill::SentenceBank& bank);
 

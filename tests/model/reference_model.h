@@ -64,6 +64,14 @@ struct ProgramFacts {
     std::vector<Sentence> Sentences;   // the comma drill, in bank order
     // Button captions, Command1..Command7, for readable sequences; empty where the program has none.
     std::array<std::string, 7> Buttons;
+    // What a screen reader says of the rules window as it opens, and of the result window before
+    // "Начало" (empty where there is none): the choice drills.
+    std::string RulesSaid;
+    std::string ResultSaid;
+    // The choice drills' answer keys besides the digits: the letters (Cyrillic, small) that press
+    // each answer button, and how each button names its keys to a screen reader.
+    std::u16string FirstLetters, SecondLetters;
+    std::string FirstKeysNamed, SecondKeysNamed;
 
     bool HasResultWindow() const { return !Categories.empty(); }
     bool HasButton(Control button) const;

@@ -17,10 +17,7 @@
 
 #include "engine/controls.h"
 #include "engine/drill_session.h"
-#include "programs/fendrok/fendrok.h"
-#include "programs/gondila/gondila.h"
-#include "programs/mirskav/mirskav.h"
-#include "programs/tavrel/tavrel.h"
+#include "tests/model/programs_under_test.h"
 #include "tests/support/keyboard_testing.h"
 #include "windows/program_windows.h"
 
@@ -41,21 +38,35 @@ struct Letter {
     char16_t latinShifted;
 };
 
-constexpr Letter IE{u'е', Qt::Key_T, u't', Qt::Key_T, u'T'};
-constexpr Letter I{u'и', Qt::Key_B, u'b', Qt::Key_B, u'B'};
-constexpr Letter O{u'о', Qt::Key_J, u'j', Qt::Key_J, u'J'};
-constexpr Letter IO{u'ё', Qt::Key_QuoteLeft, u'`', Qt::Key_AsciiTilde, u'~'};
-
-struct ChoiceKeys {
-    const char* name;
-    const ProgramDescription& (*program)();
-    std::vector<Letter> firstLetters;   // besides 1, for Command3
-    std::vector<Letter> secondLetters;  // besides 2, for Command4
-    const char* firstNamed;             // the answer buttons' accessible descriptions
-    const char* secondNamed;
+constexpr Letter Letters[] = {
+    {u'е', Qt::Key_T, u't', Qt::Key_T, u'T'},
+    {u'и', Qt::Key_B, u'b', Qt::Key_B, u'B'},
+    {u'о', Qt::Key_J, u'j', Qt::Key_J, u'J'},
+    {u'ё', Qt::Key_QuoteLeft, u'`', Qt::Key_AsciiTilde, u'~'},
 };
 
-void PrintTo(const ChoiceKeys& keys, std::ostream* out) { *out << keys.name; }
+// The letters a program states, with the keys in their places.
+std::vector<Letter> LettersOf(std::u16string_view letters) {
+    std::vector<Letter> found;
+    for (const char16_t letter : letters) {
+        const auto known = std::find_if(std::begin(Letters), std::end(Letters), [letter](const Letter& l) { return l.cyrillic == letter; });
+        if (known == std::end(Letters)) {
+            ADD_FAILURE() << "no key in the test's table for a letter the program states";
+            continue;
+        }
+        found.push_back(*known);
+    }
+    return found;
+}
+
+// The choice drills of the registry, with the keys each states.
+std::vector<const model::ProgramUnderTest*> ChoiceDrills() {
+    std::vector<const model::ProgramUnderTest*> drills;
+    for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) {
+        if (program.Facts.Kind == model::Variant::Choice) drills.push_back(&program);
+    }
+    return drills;
+}
 
 // One press of a key as the keyboard delivers it: the key, the text the active layout makes of it.
 struct Stroke {
@@ -88,7 +99,7 @@ std::vector<Stroke> StrokesOf(Control button, char16_t digit, const std::vector<
     return strokes;
 }
 
-class ChoiceKeyboard : public ::testing::TestWithParam<ChoiceKeys> {
+class ChoiceKeyboard : public ::testing::TestWithParam<const model::ProgramUnderTest*> {
 protected:
     ChoiceKeyboard() { windows.ShowMainWindow(); }
 
@@ -100,8 +111,8 @@ protected:
 
     // Every answer stroke of the program, the two buttons' strokes taking turns.
     std::vector<Stroke> AllStrokes() const {
-        const std::vector<Stroke> first = StrokesOf(drill::FirstAnswerButton, u'1', GetParam().firstLetters);
-        const std::vector<Stroke> second = StrokesOf(drill::SecondAnswerButton, u'2', GetParam().secondLetters);
+        const std::vector<Stroke> first = StrokesOf(drill::FirstAnswerButton, u'1', LettersOf(GetParam()->Facts.FirstLetters));
+        const std::vector<Stroke> second = StrokesOf(drill::SecondAnswerButton, u'2', LettersOf(GetParam()->Facts.SecondLetters));
         std::vector<Stroke> all;
         for (std::size_t i = 0; i < std::max(first.size(), second.size()); ++i) {
             if (i < first.size()) all.push_back(first[i]);
@@ -134,7 +145,7 @@ protected:
         return Profile().Bank.Row(1);
     }
 
-    ProgramWindows windows{GetParam().program()};
+    ProgramWindows windows{*GetParam()->Windows};
     KeyboardPupil pupil{windows};
 };
 
@@ -258,7 +269,7 @@ TEST_P(ChoiceKeyboard, F1IsTheRulesButtonBeforeAndAfterAnAnswer) {
 }
 
 TEST_P(ChoiceKeyboard, AnswerKeysBeforeTheStartDoWhatAClickOnTheirButtonDoes) {
-    ProgramWindows clicked(GetParam().program());
+    ProgramWindows clicked(*GetParam()->Windows);
     clicked.ShowMainWindow();
     Click(ButtonOf(clicked, drill::FirstAnswerButton));
     Click(ButtonOf(clicked, drill::SecondAnswerButton));
@@ -268,10 +279,10 @@ TEST_P(ChoiceKeyboard, AnswerKeysBeforeTheStartDoWhatAClickOnTheirButtonDoes) {
         SCOPED_TRACE(stroke.what);
         EXPECT_TRUE(Key(stroke).empty());
     }
-    for (const FormLayout& layout : GetParam().program().forms) {
+    for (const FormLayout& layout : GetParam()->Windows->forms) {
         EXPECT_EQ(windows.Window(layout.form) != nullptr, clicked.Window(layout.form) != nullptr);
     }
-    for (const ControlRow& row : GetParam().program().forms.front().controls) {
+    for (const ControlRow& row : GetParam()->Windows->forms.front().controls) {
         if (row.kind != Kind::Label) continue;
         EXPECT_EQ(Seen(row.name), LabelOf(clicked, Form::Form1, row.name)->text()) << drill::ControlName(row.name);
     }
@@ -285,15 +296,15 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
     };
     EXPECT_EQ(named(drill::RulesButton), "Клавиша F1");
     EXPECT_EQ(named(drill::StartButton), "");
-    EXPECT_EQ(named(drill::FirstAnswerButton), GetParam().firstNamed);
-    EXPECT_EQ(named(drill::SecondAnswerButton), GetParam().secondNamed);
+    EXPECT_EQ(named(drill::FirstAnswerButton), GetParam()->Facts.FirstKeysNamed);
+    EXPECT_EQ(named(drill::SecondAnswerButton), GetParam()->Facts.SecondKeysNamed);
     EXPECT_EQ(named(drill::NextButton), "Клавиша Enter");
     EXPECT_EQ(named(drill::ExitButton), "");
     if (ButtonOf(windows, drill::ResultButton)) {
         EXPECT_EQ(named(drill::ResultButton), "");
     }
 
-    for (const FormLayout& layout : GetParam().program().forms) {
+    for (const FormLayout& layout : GetParam()->Windows->forms) {
         if (layout.form != Form::Form1) windows.ShowWindow(layout.form);
         QWidget* window = windows.Window(layout.form);
         ASSERT_NE(window, nullptr);
@@ -304,13 +315,8 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ChoiceDrills, ChoiceKeyboard,
-    ::testing::Values(ChoiceKeys{"Tavrel", &tavrel::Program, {IE}, {I}, "Клавиша 1 или Е", "Клавиша 2 или И"},
-                      ChoiceKeys{"Gondila", &gondila::Program, {O}, {IO, IE}, "Клавиша 1 или О", "Клавиша 2, Ё или Е"},
-                      ChoiceKeys{"Mirskav", &mirskav::Program, {}, {}, "Клавиша 1", "Клавиша 2"},
-                      ChoiceKeys{"Fendrok", &fendrok::Program, {}, {}, "Клавиша 1", "Клавиша 2"}),
-    [](const ::testing::TestParamInfo<ChoiceKeys>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ChoiceDrills, ChoiceKeyboard, ::testing::ValuesIn(ChoiceDrills()),
+                         [](const auto& info) { return info.param->Facts.Name; });
 
 }  // namespace
 }  // namespace drillwin::testing

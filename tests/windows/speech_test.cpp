@@ -16,11 +16,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/controls.h"
-#include "programs/fendrok/fendrok.h"
-#include "programs/gondila/gondila.h"
 #include "programs/luzema/luzema.h"
-#include "programs/mirskav/mirskav.h"
 #include "programs/tavrel/tavrel.h"
+#include "tests/model/programs_under_test.h"
 #include "tests/support/window_testing.h"
 #include "windows/announcer.h"
 #include "windows/program_windows.h"
@@ -94,66 +92,50 @@ Phrases SaidOnceShown() {
     return Said();
 }
 
-struct ChoiceProgram {
-    const char* name;
-    const ProgramDescription& (*program)();
-    const drill::DrillProfile* profile;
-    const char* rules;   // the rules window read aloud
-    const char* result;  // the result window read before "Начало"; null where there is none
-};
+// The choice drills of the registry, each with what it must say.
+std::vector<const model::ProgramUnderTest*> ChoiceDrills() {
+    std::vector<const model::ProgramUnderTest*> drills;
+    for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) {
+        if (program.Facts.Kind == model::Variant::Choice) drills.push_back(&program);
+    }
+    return drills;
+}
 
-void PrintTo(const ChoiceProgram& program, std::ostream* out) { *out << program.name; }
-
-const ChoiceProgram ChoicePrograms[] = {
-    {"tavrel", &tavrel::Program, &tavrel::Profile,
-     "При-. Если приставка обозначает присоединение, приближение, близость или неполное действие. Пре-. Если приставка "
-     "близка по значению к слову ОЧЕНЬ или к приставке ПЕРЕ-. Например: привинтить (присоединение). прекрасный (= "
-     "очень). преграда (перегородить). Исключения: прекратить, приобрести, приготовить, преобразовать, привыкать, "
-     "преодолевать, пригласить, присмотреться, присутствовать.",
-     nullptr},
-    {"gondila", &gondila::Program, &gondila::Profile,
-     "1) В КОРНЕ СЛОВА пишется Ё. Исключения: крыжовник, шов, капюшон, шорох, трущоба. 2) В ОКОНЧАНИЯХ И СУФФИКСАХ "
-     "СУЩЕСТВИТЕЛЬНЫХ, ПРИЛАГАТЕЛЬНЫХ, НАРЕЧИЙ (исключение: ещё). под ударением пишется О, без ударения - Е. 3) В "
-     "ОКОНЧАНИЯХ ГЛАГОЛОВ (3л., ед.ч., наст. вр.). под ударением пишется Ё (испечёт). 4) В СУФФИКСАХ СТРАДАТЕЛЬНЫХ "
-     "ПРИЧАСТИЙ: под ударением - ЁНН (испечённый). без ударения - ЕНН (выращенный).",
-     "Всего ошибок: 0 из пусто. Из них: В окончаниях существительных: пусто из пусто. В окончаниях и суффиксах "
-     "прилагательных: пусто из пусто. В окончаниях наречий: пусто из пусто. В корне слова: пусто из пусто. В окончаниях "
-     "глаголов: пусто из пусто. Не дано никакого ответа: пусто."},
-    {"mirskav", &mirskav::Program, &mirskav::Profile,
-     "1) В кратких прилагательных женского и среднего рода пишется столько же -Н-, сколько и в полных. 2) В кратких "
-     "страдательных причастиях пишется всегда одна -Н-. 3) В наречиях на -О и -Е пишется столько же -Н-, сколько в "
-     "прилагательных, от которых они образованы.",
-     "Всего ошибок: 0 из пусто. Из них: В кратких прилагательных: пусто из пусто. В кратких страдательных причастиях: "
-     "пусто из пусто. В наречиях: пусто из пусто. Не дано никакого ответа: пусто."},
-    {"fendrok", &fendrok::Program, &fendrok::Profile,
-     "В наречиях на -о и -е пишется столько же -н-, сколько в прилагательных, от которых они образованы.", nullptr},
-};
-
-class ChoiceSpeech : public ::testing::TestWithParam<ChoiceProgram> {
+class ChoiceSpeech : public ::testing::TestWithParam<const model::ProgramUnderTest*> {
 protected:
+    // The bank row whose prompt the main window shows.
+    const model::ChoiceItem& ItemOnShow() const {
+        const QString prompt = started.Text(drill::PromptLabel);
+        for (const model::ChoiceItem& item : facts.Items) {
+            if (ToQString(item.Prompt) == prompt) return item;
+        }
+        ADD_FAILURE() << "no item has the prompt " << prompt.toStdString();
+        return facts.Items.front();
+    }
+
+    const model::ProgramFacts& facts = GetParam()->Facts;
     Listener listener;
-    StartedProgram started{GetParam().program()};
-    const drill::DrillProfile& profile = *GetParam().profile;
+    StartedProgram started{*GetParam()->Windows};
 };
 
 // Items answered right, wrong then right, right then wrong, and skipped, in turn; the rules asked
 // for too early and after an answer; the end of the round.
 TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
-    const int n = profile.Bank.Size();
-    if (GetParam().result) {
+    const int n = facts.N;
+    if (facts.HasResultWindow()) {
         started.Press(drill::ResultButton);
-        EXPECT_EQ(SaidOnceShown(), Phrases{GetParam().result});
+        EXPECT_EQ(SaidOnceShown(), Phrases{QString::fromStdString(facts.ResultSaid)});
     }
     started.Press(drill::StartButton);
-    EXPECT_EQ(Said(), Phrases{SaidPrompt(started.RowOnShow(profile.Bank).Prompt) + ". Задано вопросов: 1."});
+    EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + ". Задано вопросов: 1."});
     EXPECT_TRUE(started.Press(drill::StartButton).empty());
     EXPECT_EQ(Said(), Phrases{}) << "a refused press says nothing";
 
     int errors = 0;
     for (int position = 1; position <= n; ++position) {
         SCOPED_TRACE(position);
-        const drill::DrillItem& row = started.RowOnShow(profile.Bank);
-        const bool firstIsRight = row.CorrectOption == profile.FirstOption;
+        const model::ChoiceItem& row = ItemOnShow();
+        const bool firstIsRight = row.CorrectOption == facts.FirstOption;
         const Control right = firstIsRight ? drill::FirstAnswerButton : drill::SecondAnswerButton;
         const Control wrong = firstIsRight ? drill::SecondAnswerButton : drill::FirstAnswerButton;
         const QString word = ToQString(row.FullText) + QLatin1Char('.');
@@ -183,7 +165,7 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
         }
         if (position == 1) {
             started.Press(drill::RulesButton);
-            EXPECT_EQ(SaidOnceShown(), Phrases{GetParam().rules});
+            EXPECT_EQ(SaidOnceShown(), Phrases{QString::fromStdString(facts.RulesSaid)});
         }
 
         const int boxesBefore = boxesShown;
@@ -192,18 +174,18 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
         const QString errorCount = skipped ? " Сделано ошибок: " + QString::number(errors) + "." : QString();
         if (position < n) {
             EXPECT_TRUE(boxes.empty());
-            EXPECT_EQ(Said(), Phrases{SaidPrompt(started.RowOnShow(profile.Bank).Prompt) + ". Задано вопросов: " +
+            EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + ". Задано вопросов: " +
                                       QString::number(position + 1) + "." + errorCount});
             continue;
         }
         // The last press: what it changed is said before the box that ends the round.
         ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].text.toStdU16String(), profile.EndMessage);
+        EXPECT_EQ(boxes[0].text.toStdU16String(), facts.EndMessage);
         EXPECT_EQ(boxesShown, boxesBefore + 1);
         for (const Heard& one : heard) EXPECT_EQ(one.boxesBefore, boxesBefore) << "said before the box";
         EXPECT_EQ(Said(), skipped ? Phrases{errorCount.trimmed()} : Phrases{});
     }
-    if (GetParam().result) {
+    if (facts.HasResultWindow()) {
         started.Press(drill::ResultButton);
         const Phrases result = SaidOnceShown();
         ASSERT_EQ(result.size(), 1u);
@@ -212,7 +194,8 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryChoiceDrill, ChoiceSpeech, ::testing::ValuesIn(ChoicePrograms));
+INSTANTIATE_TEST_SUITE_P(EveryChoiceDrill, ChoiceSpeech, ::testing::ValuesIn(ChoiceDrills()),
+                         [](const auto& info) { return info.param->Facts.Name; });
 
 class LuzemaSpeech : public ::testing::Test {
 protected:

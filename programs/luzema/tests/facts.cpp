@@ -1,0 +1,23 @@
+// What Luzema must do, written down once apart from its code: the model checks the drill against it,
+// the speech and keyboard suites the windows. Only the bank rows are taken from the program.
+
+#include "programs/luzema/bank.h"
+#include "tests/model/program_facts.h"
+
+namespace luzema {
+
+model::ProgramFacts Facts() {
+    model::ProgramFacts facts;
+    facts.Name = "Luzema";
+    facts.Kind = model::Variant::Comma;
+    facts.N = 9;
+    facts.Title = u"Luzema";
+    facts.EndMessage = u"Опрос окончен.";
+    facts.WarningStyle = model::WarningStyle;
+    facts.EndStyle = model::InformationStyle;
+    facts.Sentences = model::Sentences(Bank());
+    facts.Buttons = {"Правило", "Начало", "Повтор, если текст испорчен", "Запятые расставлены", "Ещё предложение", "", "Выход"};
+    return facts;
+}
+
+}  // namespace luzema

@@ -1,0 +1,33 @@
+// What Tavrel must do, written down once apart from its code: the model checks the drill against it,
+// the speech and keyboard suites the windows. Only the bank rows are taken from the program.
+
+#include "programs/tavrel/bank.h"
+#include "tests/model/program_facts.h"
+
+namespace tavrel {
+
+model::ProgramFacts Facts() {
+    model::ProgramFacts facts;
+    facts.Name = "Tavrel";
+    facts.N = 23;
+    facts.FirstOption = u"е";
+    facts.SecondOption = u"и";
+    facts.Title = u"Tavrel";
+    facts.EndMessage = u"Опрос окончен.";
+    facts.WarningStyle = model::WarningStyle;
+    facts.EndStyle = model::InformationStyle;
+    facts.Items = model::Items(Profile.Bank);
+    facts.Buttons = {"Правила", "Начало", "е", "и", "Ещё слово", "", "Выход"};
+    facts.RulesSaid =
+        "При-. Если приставка обозначает присоединение, приближение, близость или неполное действие. Пре-. Если приставка "
+        "близка по значению к слову ОЧЕНЬ или к приставке ПЕРЕ-. Например: привинтить (присоединение). прекрасный (= "
+        "очень). преграда (перегородить). Исключения: прекратить, приобрести, приготовить, преобразовать, привыкать, "
+        "преодолевать, пригласить, присмотреться, присутствовать.";
+    facts.FirstLetters = u"е";
+    facts.SecondLetters = u"и";
+    facts.FirstKeysNamed = "Клавиша 1 или Е";
+    facts.SecondKeysNamed = "Клавиша 2 или И";
+    return facts;
+}
+
+}  // namespace tavrel

@@ -157,10 +157,11 @@ endfunction()
 # generated from the templates. The programs installed so far are listed in the global property
 # DRILL_INSTALLED_PROGRAMS as NAME=ID, for the install check.
 function(drill_install_program name menuName summary)
+  # The packages list the programs, each as NAME|MENU_NAME|SUMMARY.
+  set_property(GLOBAL APPEND PROPERTY DRILL_PACKAGED_PROGRAMS "${name}|${menuName}|${summary}")
   if(WIN32)
     # One folder with the programs beside the libraries they share (scripts/windows-package.sh).
     install(TARGETS ${name} RUNTIME DESTINATION .)
-    set_property(GLOBAL APPEND PROPERTY DRILL_WINDOWS_PROGRAMS "${name}|${menuName}|${summary}")
     return()
   endif()
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)

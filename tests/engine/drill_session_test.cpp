@@ -1,4 +1,5 @@
 #include "engine/drill_session.h"
+#include "tests/support/expected_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ constexpr DrillProfile Profile{
     .EndIcon = MessageStyle::Information,
 };
 
-const std::string WarningLine = "message 48 [Tavrel] Вначале дайте ответ, затем можете повторить правило.";
+const std::string WarningLine = expected::RulesWarningLine(48, "Tavrel");
 const std::string EndLine = "message 64 [Tavrel] Опрос окончен.";
 
 // The round shows items 2, 3, 1.

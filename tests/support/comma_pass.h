@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "engine/comma_drill.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 
 namespace drill::testing {
 
 inline const std::string CommaRulesWarningLine =
-    "message 48 [Luzema] Вначале дайте ответ, затем можете повторить правило.";
+    expected::RulesWarningLine(48, "Luzema");
 inline const std::string RestoreWarningLine = "message 48 [Luzema] Повтор возможен до проверки.";
 inline const std::string ConfirmWarningLine = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
 inline const std::string CommaEndLine = "message 64 [Luzema] Опрос окончен.";

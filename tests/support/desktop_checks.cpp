@@ -18,6 +18,8 @@
 #include <cmath>
 
 #include "engine/controls.h"
+#include "engine/drill.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/window_testing.h"
 #include "windows/design_units.h"
 #include "windows/form_window.h"
@@ -173,14 +175,14 @@ class MessageBoxes : public DesktopChecks, public ::testing::WithParamInterface<
 TEST_P(MessageBoxes, CloseByKeyAndAreReadAloudWithTheirText) {
     const BoxCase& box = GetParam();
     const std::vector<SeenMessage> seen = AnsweringMessages(
-        [&] { windows.ShowMessage(u"Вначале дайте ответ, затем можете повторить правило.", box.style, u"Tavrel"); },
+        [&] { windows.ShowMessage(drill::RulesWarning, box.style, u"Tavrel"); },
         box.closeBy);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].closedAsAsked);
     EXPECT_EQ(seen[0].icon, box.icon);
     EXPECT_EQ(seen[0].spokenRole, QAccessible::AlertMessage);
     EXPECT_EQ(seen[0].spokenName, "Tavrel");
-    EXPECT_EQ(seen[0].spokenValue, "Вначале дайте ответ, затем можете повторить правило.");
+    EXPECT_EQ(seen[0].spokenValue, QString::fromStdString(expected::RulesWarning));
 }
 
 INSTANTIATE_TEST_SUITE_P(

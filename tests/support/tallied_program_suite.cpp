@@ -1,3 +1,4 @@
+#include "tests/support/expected_texts.h"
 #include "tests/support/tallied_program_suite.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ std::string EndMessageLine(const DrillProfile& profile) {
 }
 
 std::string RulesWarningLine(const DrillProfile& profile) {
-    return "message 0 [" + Utf8(profile.MessageTitle) + "] Вначале дайте ответ, затем можете повторить правило.";
+    return expected::RulesWarningLine(0, Utf8(profile.MessageTitle));
 }
 
 namespace {

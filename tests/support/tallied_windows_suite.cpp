@@ -1,3 +1,4 @@
+#include "tests/support/expected_texts.h"
 #include "tests/support/tallied_windows_suite.h"
 
 #include <QAbstractButton>
@@ -168,7 +169,7 @@ TEST_P(TalliedWindowsTest, RulesWarningHasNoIconAndOpensNothing) {
     fixture.Press(Control::Command2);
     const std::vector<SeenMessage> seen = fixture.Press(Control::Command1);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Вначале дайте ответ, затем можете повторить правило.");
+    EXPECT_EQ(seen[0].text, QString::fromStdString(expected::RulesWarning));
     EXPECT_EQ(seen[0].title, Title(fixture.Profile()));
     EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(fixture.windows.Window(Form::Form2), nullptr);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/drill.h"
 #include "tests/support/all_programs.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
@@ -76,7 +77,7 @@ Shown FirstPresses(ProgramWindows& windows) {
         shown.geometries.push_back(window->geometry());
     }
     shown.messages = AnsweringMessages([&windows] {
-        windows.ShowMessage(u"Вначале дайте ответ, затем можете повторить правило.", drill::MessageStyle::Warning, u"Tavrel");
+        windows.ShowMessage(drill::RulesWarning, drill::MessageStyle::Warning, u"Tavrel");
         windows.ShowMessage(u"Опрос окончен.", drill::MessageStyle::Information, u"Tavrel");
     });
     return shown;

@@ -13,6 +13,7 @@
 #include "engine/drill_session.h"
 #include "programs/fendrok/fendrok.h"
 #include "tests/support/case_name.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/session_round.h"
 #include "tests/support/transition_table.h"
@@ -33,7 +34,7 @@ using drill::testing::Utf8;
 
 constexpr int N = 20;
 const std::string Title = "Правописание Fendrok на -о и -е";
-const std::string WarningLine = "message 48 [" + Title + "] Вначале дайте ответ, затем можете повторить правило.";
+const std::string WarningLine = expected::RulesWarningLine(48, Title);
 const std::string EndLine = "message 64 [" + Title + "] Опрос окончен.";
 
 std::span<const DrillItem> Rows() { return Profile.Bank.Rows(); }

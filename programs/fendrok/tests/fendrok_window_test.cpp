@@ -7,10 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "programs/fendrok/fendrok.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
-#include "windows/program_windows.h"
 #include "windows/picture_store.h"
+#include "windows/program_windows.h"
 #include "windows/text.h"
 
 namespace fendrok {
@@ -92,76 +93,11 @@ TEST_F(FendrokWindows, BeforeTheStartOnlyTheRuleButtonDoesAnything) {
     EXPECT_NE(windows.Window(Form::Form2), nullptr);
 }
 
-TEST_F(FendrokWindows, WholeRoundByClicks) {
-    EXPECT_TRUE(Press(Command2).empty());
-    int errors = 0;
-    QString lastFullText;
-    for (int position = 1; position <= 20; ++position) {
-        ASSERT_EQ(Text(Label7), QString::number(position));
-        const drill::DrillItem& row = RowOnShow(Profile.Bank);
-        const Control right = row.CorrectOption == u"н" ? Command3 : Command4;
-        const Control wrong = right == Command3 ? Command4 : Command3;
-        const int way = position % 5;
-        switch (way) {
-            case 0:  // right
-                Press(right);
-                EXPECT_EQ(Text(Label8), "");
-                break;
-            case 1:  // wrong, then right: one error, and the mark stays
-                Press(wrong);
-                EXPECT_EQ(Text(Label5), QString::number(++errors));
-                Press(right);
-                EXPECT_EQ(Text(Label8), "Была ошибка");
-                break;
-            case 2:  // right, then wrong: none
-                Press(right);
-                Press(wrong);
-                EXPECT_EQ(Text(Label8), "");
-                break;
-            case 3:  // wrong only
-                Press(wrong);
-                ++errors;
-                break;
-            case 4:  // skipped: the rule stays shut until an answer
-                ASSERT_EQ(Press(Command1).size(), 1u);
-                break;
-        }
-        if (way != 4) {
-            EXPECT_EQ(Text(Label1).toStdU16String(), row.FullText);
-            lastFullText = Text(Label1);
-        }
-        const std::vector<SeenMessage> seen = Press(Command5);
-        if (way == 4) ++errors;
-        EXPECT_EQ(Text(Label5), errors ? QString::number(errors) : QString());
-        EXPECT_EQ(Text(Label8), "");
-        if (position < 20) {
-            EXPECT_TRUE(seen.empty());
-        } else {
-            ASSERT_EQ(seen.size(), 1u);
-            EXPECT_EQ(seen[0].text, "Опрос окончен.");
-            EXPECT_EQ(seen[0].title, Title);
-            EXPECT_EQ(seen[0].icon, QMessageBox::Information);
-        }
-    }
-    EXPECT_EQ(errors, 12);
-    EXPECT_EQ(windows.Window(Form::Form2), nullptr) << "every rule press came before an answer";
-    EXPECT_EQ(Text(Label7), "20");
-
-    // After the end: "Начало" does nothing, the answers show the last word, the end message repeats.
-    EXPECT_TRUE(Press(Command2).empty());
-    EXPECT_TRUE(Press(Command3).empty());
-    EXPECT_EQ(Text(Label1), lastFullText);
-    EXPECT_EQ(Press(Command5).size(), 1u);
-    EXPECT_EQ(Text(Label5), "12");
-    EXPECT_TRUE(Press(Command1).empty());
-    EXPECT_NE(windows.Window(Form::Form2), nullptr);
-}
-
 TEST_F(FendrokWindows, RuleButtonWarnsWhileAWordWaitsThenOpensOneReusedWindow) {
     Press(Command2);
     const std::vector<SeenMessage> seen = Press(Command1);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Вначале дайте ответ, затем можете повторить правило.");
+    EXPECT_EQ(seen[0].text, QString::fromStdString(expected::RulesWarning));
     EXPECT_EQ(seen[0].title, Title);
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(windows.Window(Form::Form2), nullptr);

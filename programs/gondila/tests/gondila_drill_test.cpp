@@ -5,6 +5,7 @@
 #include "engine/drill_session.h"
 #include "programs/gondila/bank.h"
 #include "tests/support/case_name.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/session_round.h"
 #include "tests/support/tallied_program_suite.h"
@@ -109,7 +110,7 @@ TEST(Gondila, RuleLinesAreWrittenAtEveryAllowedPress) {
     EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // before the start
     EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // again, over the same text
     round.Start();
-    EXPECT_EQ(round.WrittenBy(Control::Command1), Log{"message 0 [Правописание Gondila] Вначале дайте ответ, затем можете повторить правило."});
+    EXPECT_EQ(round.WrittenBy(Control::Command1), Log{expected::RulesWarningLine(0, "Правописание Gondila")});
     round.Press(Control::Command3);
     EXPECT_EQ(round.WrittenBy(Control::Command1), RuleLog());   // answered
     for (int step = 0; step < 31; ++step) round.Press(Control::Command5);

@@ -14,6 +14,7 @@
 
 #include "engine/controls.h"
 #include "programs/luzema/luzema.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/keyboard_testing.h"
 #include "windows/program_windows.h"
 
@@ -121,7 +122,7 @@ TEST_F(LuzemaKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
                 const std::vector<SeenMessage> warning = pupil.Key(Qt::Key_F1, Qt::NoModifier, CloseBy::EscapeKey);
                 ASSERT_EQ(warning.size(), 1u);
                 EXPECT_TRUE(warning[0].closedAsAsked);
-                EXPECT_EQ(warning[0].spokenValue, "Вначале дайте ответ, затем можете повторить правило.");
+                EXPECT_EQ(warning[0].spokenValue, QString::fromStdString(expected::RulesWarning));
                 EXPECT_EQ(pupil.Focused(), "Text1");
                 TypeCommas(shown, expected);
                 EXPECT_EQ(SentenceHeard(), expected);

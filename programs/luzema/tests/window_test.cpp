@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "programs/luzema/luzema.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
 #include "windows/text.h"
@@ -218,7 +219,7 @@ TEST_F(LuzemaWindows, WholePassWithMistakes) {
         const QString shown = ToQString(row.ShownText);
         const QString expected = ToQString(row.ExpectedText);
         bool skipped = false;
-        ExpectMessage(Press(Control::Command1), "Вначале дайте ответ, затем можете повторить правило.",
+        ExpectMessage(Press(Control::Command1), expected::RulesWarning.c_str(),
                       QMessageBox::Warning);
         switch (place) {
             case 1: {  // the right commas and a blank after the full stop

@@ -6,6 +6,7 @@
 
 #include "engine/drill_session.h"
 #include "programs/tavrel/tavrel.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 
 namespace tavrel {
@@ -80,7 +81,7 @@ TEST(TavrelRound, RulesWarningHasTheWarningIcon) {
     session.Press(Control::Command2);
     session.Press(Control::Command1);
     EXPECT_EQ(platform.Messages(),
-              std::vector<std::string>{"message 48 [Tavrel] Вначале дайте ответ, затем можете повторить правило."});
+              std::vector<std::string>{expected::RulesWarningLine(48, "Tavrel")});
 }
 
 }  // namespace

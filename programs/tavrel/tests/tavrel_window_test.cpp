@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "programs/tavrel/tavrel.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
 
@@ -22,61 +23,11 @@ TEST_F(TavrelWindows, FocusStartsOnTheRulesButtonAndFollowsTheTabIndexes) {
               (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"}));
 }
 
-TEST_F(TavrelWindows, WholeRoundByClicks) {
-    EXPECT_TRUE(Press(Control::Command2).empty());
-    int errors = 0;
-    for (int position = 1; position <= 23; ++position) {
-        ASSERT_EQ(Text(Control::Label7), QString::number(position));
-        const drill::DrillItem& row = RowOnShow(Profile.Bank);
-        const bool firstIsRight = row.CorrectOption == Profile.FirstOption;
-        const Control right = firstIsRight ? Control::Command3 : Control::Command4;
-        const Control wrong = firstIsRight ? Control::Command4 : Control::Command3;
-        switch (position % 4) {
-            case 0:  // right
-                Press(right);
-                EXPECT_EQ(Text(Control::Label8), "");
-                break;
-            case 1:  // wrong, then right: one error
-                Press(wrong);
-                Press(right);
-                ++errors;
-                EXPECT_EQ(Text(Control::Label8), "Была ошибка");
-                break;
-            case 2:  // right, then wrong: none
-                Press(right);
-                Press(wrong);
-                EXPECT_EQ(Text(Control::Label8), "");
-                break;
-            case 3:  // skipped
-                break;
-        }
-        if (position % 4 != 3) {
-            EXPECT_EQ(Text(Control::Label1).toStdU16String(), row.FullText);
-        }
-        const std::vector<SeenMessage> seen = Press(Control::Command5);
-        if (position % 4 == 3) ++errors;
-        EXPECT_EQ(Text(Control::Label5), errors ? QString::number(errors) : QString());
-        EXPECT_EQ(Text(Control::Label8), "");
-        if (position < 23) {
-            EXPECT_TRUE(seen.empty());
-        } else {
-            ASSERT_EQ(seen.size(), 1u);
-            EXPECT_EQ(seen[0].text, "Опрос окончен.");
-            EXPECT_EQ(seen[0].title, "Tavrel");
-            EXPECT_EQ(seen[0].icon, QMessageBox::Information);
-        }
-    }
-    EXPECT_EQ(Text(Control::Label7), "23");
-    // After the end: "Начало" does nothing, the end message repeats.
-    EXPECT_TRUE(Press(Control::Command2).empty());
-    EXPECT_EQ(Press(Control::Command5).size(), 1u);
-}
-
 TEST_F(TavrelWindows, RulesGuardWarnsAndTheWindowIsReusedAndReopened) {
     Press(Control::Command2);
     const std::vector<SeenMessage> seen = Press(Control::Command1);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Вначале дайте ответ, затем можете повторить правило.");
+    EXPECT_EQ(seen[0].text, QString::fromStdString(expected::RulesWarning));
     EXPECT_EQ(seen[0].title, "Tavrel");
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(windows.Window(Form::Form2), nullptr);

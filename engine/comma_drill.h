@@ -1,11 +1,10 @@
 #pragma once
 // The sentence drill: the pupil types the commas into the sentence and the text is compared exactly.
 
-#include <cassert>
 #include <cstdint>
-#include <span>
 
 #include "engine/drill.h"
+#include "engine/item_bank.h"
 #include "engine/question_order.h"
 
 namespace drill {
@@ -16,22 +15,7 @@ struct SentenceItem {
     TextView ExpectedText;  // the only text the check accepts
 };
 
-class SentenceBank {
-public:
-    constexpr explicit SentenceBank(std::span<const SentenceItem> rows) : rows_(rows) {}
-
-    constexpr int Size() const { return static_cast<int>(rows_.size()); }
-
-    const SentenceItem& Row(int number) const {
-        assert(number >= 1 && number <= Size() && "row numbers come from the question order");
-        return rows_[static_cast<std::size_t>(number - 1)];
-    }
-
-    std::span<const SentenceItem> Rows() const { return rows_; }
-
-private:
-    std::span<const SentenceItem> rows_;
-};
+using SentenceBank = Bank<SentenceItem>;
 
 inline constexpr TextView RightVerdict = u"Правильно";
 inline constexpr TextView WrongVerdict = u"Ошибка. Ваш ответ:";

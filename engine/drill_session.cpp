@@ -82,7 +82,7 @@ void DrillSession::ShowRules() {
 void DrillSession::ShowResult() {
     if (!tally_) return;
     platform_.ShowWindow(ResultWindow);
-    platform_.SetCaption(ResultWindow, ResultTotalLabel, Digits(static_cast<std::uint32_t>(errorCount_)));
+    platform_.SetCaption(ResultWindow, ResultTotalLabel, Digits(static_cast<std::uint32_t>(ErrorCount())));
     for (int k = 1; k <= tally_->CategoryCount(); ++k) {
         platform_.SetCaption(ResultWindow, ResultCategoryLabels[static_cast<std::size_t>(k - 1)].Errors,
                              CounterText(tally_->CategoryErrors(k)));
@@ -128,31 +128,27 @@ void DrillSession::ShowItem() {
 }
 
 void DrillSession::ShowErrorCount() {
-    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(static_cast<std::uint32_t>(errorCount_)));
+    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(static_cast<std::uint32_t>(ErrorCount())));
 }
 
-// The three counting points. Without result categories they raise the one error counter; with
-// them the tally counts and the error count is its total.
 void DrillSession::CountShown() {
     if (tally_) tally_->CountShown(currentItem_.Number);
 }
 
 void DrillSession::CountError() {
-    if (!tally_) {
+    if (tally_) {
+        tally_->CountError(currentItem_.Number);
+    } else {
         ++errorCount_;
-        return;
     }
-    tally_->CountError(currentItem_.Number);
-    errorCount_ = tally_->ErrorTotal();
 }
 
 void DrillSession::CountNoAnswer() {
-    if (!tally_) {
+    if (tally_) {
+        tally_->CountNoAnswer();
+    } else {
         ++errorCount_;
-        return;
     }
-    tally_->CountNoAnswer();
-    errorCount_ = tally_->ErrorTotal();
 }
 
 }  // namespace drill

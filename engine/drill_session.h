@@ -29,7 +29,8 @@ public:
 
     std::int32_t Position() const { return position_; }
     std::int32_t AnswerCount() const { return answerCount_; }
-    std::int32_t ErrorCount() const { return errorCount_; }
+    // With result categories, the tally's total.
+    std::int32_t ErrorCount() const { return tally_ ? tally_->ErrorTotal() : errorCount_; }
     const DrillItem& CurrentItem() const { return currentItem_; }
     const QuestionOrder& Order() const { return questionOrder_; }
     const DrillProfile& Profile() const { return profile_; }
@@ -50,7 +51,7 @@ private:
     Platform& platform_;
     std::int32_t position_ = 0;
     std::int32_t answerCount_ = 0;
-    std::int32_t errorCount_ = 0;
+    std::int32_t errorCount_ = 0;  // without result categories only
     DrillItem currentItem_;
     QuestionOrder questionOrder_;
     std::optional<ResultTally> tally_;

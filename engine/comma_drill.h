@@ -3,9 +3,8 @@
 
 #include <cstdint>
 
-#include "engine/drill.h"
+#include "engine/drill_round.h"
 #include "engine/item_bank.h"
-#include "engine/question_order.h"
 
 namespace drill {
 
@@ -23,40 +22,28 @@ inline constexpr TextView RestoreWarning = u"Повтор возможен до 
 inline constexpr TextView ConfirmWarning = u"Подтвердите Вашу расстановку запятых.";
 inline constexpr TextView CommaEndMessage = u"Опрос окончен.";
 
-class CommaDrill final : public Drill {
+class CommaDrill final : public DrillRound {
 public:
-    // The bank and the platform must outlive the drill.
+    // The bank, the title and the platform must outlive the drill.
     CommaDrill(const SentenceBank& bank, TextView messageTitle, Platform& platform);
 
-    void StartRound();        // "Начало"
     void RestoreSentence();   // "Повтор, если текст испорчен"
     void CheckCommas();       // "Запятые расставлены"
-    void NextItem();          // "Ещё предложение"
-    bool RulesAllowed();      // shows the warning itself when it refuses
-    void Press(Control button) override;
-    DrillState State() const override;
 
-    std::int32_t Position() const { return position_; }
-    std::int32_t AnswerCount() const { return answerCount_; }
     std::uint8_t ErrorCount() const { return errorCount_; }
     TextView ShownText() const { return shownText_; }
     TextView ExpectedText() const { return expectedText_; }
-    const QuestionOrder& Order() const { return questionOrder_; }
 
 private:
-    int N() const { return bank_.Size(); }
-    void LoadSentence();
-    void Warn(TextView text);
+    void ShowRow(int number) override;
+    bool LeaveItem() override;
+    void PressOwn(Control button) override;
+    void ShowErrorCount();
 
     const SentenceBank& bank_;
-    TextView messageTitle_;
-    Platform& platform_;
-    std::int32_t position_ = 0;
-    std::int32_t answerCount_ = 0;
-    std::uint8_t errorCount_ = 0;
+    std::uint8_t errorCount_ = 0;  // wraps at 256
     TextView shownText_;
     TextView expectedText_;
-    QuestionOrder questionOrder_;
 };
 
 }  // namespace drill

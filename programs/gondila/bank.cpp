@@ -3,7 +3,6 @@
 namespace gondila {
 namespace {
 
-using drill::Control;
 using drill::DrillItem;
 using drill::ItemBank;
 using drill::MessageStyle;

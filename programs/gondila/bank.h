@@ -5,7 +5,7 @@
 
 namespace gondila {
 
-// The bank, its categories, the rule lines and where the result window shows each value.
+// The bank, its categories and the rule lines.
 extern const drill::DrillProfile Profile;
 
 }  // namespace gondila

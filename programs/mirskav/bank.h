@@ -5,7 +5,7 @@
 
 namespace mirskav {
 
-// The bank, its categories and where the result window shows each value.
+// The bank and its categories.
 extern const drill::DrillProfile Profile;
 
 }  // namespace mirskav

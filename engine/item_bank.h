@@ -43,7 +43,8 @@ struct RuleLine {
     TextView Text;
 };
 
-// A rule category of the result summary: a contiguous range of bank numbers.
+// A rule category of the result summary: a contiguous range of bank numbers, and the caption of its
+// row in the result window.
 struct ResultCategory {
     TextView RowCaption;
     int FirstNumber = 0;

@@ -198,7 +198,13 @@ void ExpectShows(QWidget* window, const ExpectedWindow& expected) {
         EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     }
     EXPECT_EQ(window->palette().color(QPalette::Window), expected.back);
-    for (const ExpectedControl& control : expected.controls) ExpectControlShows(window, control);
+    for (const ExpectedControl& control : expected.controls) {
+        ExpectControlShows(window, control);
+        // A control the window cuts off is a slip in its table.
+        EXPECT_TRUE(control.left >= 0 && control.top >= 0 && control.left + control.width <= expected.width &&
+                    control.top + control.height <= expected.height)
+            << drill::ControlName(control.name) << " lies outside its window";
+    }
 }
 
 std::vector<std::string> FocusWalk(QWidget* window) {

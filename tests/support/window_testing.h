@@ -85,7 +85,8 @@ struct ExpectedWindow {
 ExpectedWindow AsDescribed(const FormLayout& layout);
 
 // Checks every control of the window against its row: geometry, caption, font (as installed),
-// colours, border, alignment, wrapping; and the window's own caption, size and frame.
+// colours, border, alignment, wrapping, and that it lies within the window; and the window's own
+// caption, size and frame.
 void ExpectShows(QWidget* window, const ExpectedWindow& expected);
 
 // The window against the description it was built from.

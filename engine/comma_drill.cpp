@@ -43,14 +43,14 @@ void CommaDrill::ShowRow(int number) {
 }
 
 bool CommaDrill::LeaveItem() {
-    const bool unanswered = AnswerCount() == 0;
-    if (unanswered && platform_.GetText(SentenceBox) != shownText_) {
+    // An edited box is refused after the end too, where the last sentence stays.
+    if (AnswerCount() == 0 && platform_.GetText(SentenceBox) != shownText_) {
         Warn(ConfirmWarning);
         return false;
     }
     platform_.SetCaption(MainWindow, AnswerShownLabel, u"");
     platform_.SetCaption(MainWindow, VerdictLabel, u"");
-    if (unanswered && !Finished()) {
+    if (State() == DrillState::Unanswered) {
         ++errorCount_;
         ShowErrorCount();
     }

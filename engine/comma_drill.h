@@ -1,12 +1,10 @@
 #pragma once
 // The sentence drill: the pupil types the commas into the sentence and the text is compared exactly.
 
-#include <cassert>
 #include <cstdint>
-#include <span>
 
-#include "engine/drill.h"
-#include "engine/question_order.h"
+#include "engine/drill_round.h"
+#include "engine/item_bank.h"
 
 namespace drill {
 
@@ -16,22 +14,7 @@ struct SentenceItem {
     TextView ExpectedText;  // the only text the check accepts
 };
 
-class SentenceBank {
-public:
-    constexpr explicit SentenceBank(std::span<const SentenceItem> rows) : rows_(rows) {}
-
-    constexpr int Size() const { return static_cast<int>(rows_.size()); }
-
-    const SentenceItem& Row(int number) const {
-        assert(number >= 1 && number <= Size() && "row numbers come from the question order");
-        return rows_[static_cast<std::size_t>(number - 1)];
-    }
-
-    std::span<const SentenceItem> Rows() const { return rows_; }
-
-private:
-    std::span<const SentenceItem> rows_;
-};
+using SentenceBank = Bank<SentenceItem>;
 
 inline constexpr TextView RightVerdict = u"Правильно";
 inline constexpr TextView WrongVerdict = u"Ошибка. Ваш ответ:";
@@ -39,40 +22,28 @@ inline constexpr TextView RestoreWarning = u"Повтор возможен до 
 inline constexpr TextView ConfirmWarning = u"Подтвердите Вашу расстановку запятых.";
 inline constexpr TextView CommaEndMessage = u"Опрос окончен.";
 
-class CommaDrill final : public Drill {
+class CommaDrill final : public DrillRound {
 public:
-    // The bank and the platform must outlive the drill.
+    // The bank, the title and the platform must outlive the drill.
     CommaDrill(const SentenceBank& bank, TextView messageTitle, Platform& platform);
 
-    void StartRound();        // "Начало"
     void RestoreSentence();   // "Повтор, если текст испорчен"
     void CheckCommas();       // "Запятые расставлены"
-    void NextItem();          // "Ещё предложение"
-    bool RulesAllowed();      // shows the warning itself when it refuses
-    void Press(Control button) override;
-    DrillState State() const override;
 
-    std::int32_t Position() const { return position_; }
-    std::int32_t AnswerCount() const { return answerCount_; }
     std::uint8_t ErrorCount() const { return errorCount_; }
     TextView ShownText() const { return shownText_; }
     TextView ExpectedText() const { return expectedText_; }
-    const QuestionOrder& Order() const { return questionOrder_; }
 
 private:
-    int N() const { return bank_.Size(); }
-    void LoadSentence();
-    void Warn(TextView text);
+    void ShowRow(int number) override;
+    bool LeaveItem() override;
+    void PressOwn(Control button) override;
+    void ShowErrorCount();
 
     const SentenceBank& bank_;
-    TextView messageTitle_;
-    Platform& platform_;
-    std::int32_t position_ = 0;
-    std::int32_t answerCount_ = 0;
-    std::uint8_t errorCount_ = 0;
+    std::uint8_t errorCount_ = 0;  // wraps at 256
     TextView shownText_;
     TextView expectedText_;
-    QuestionOrder questionOrder_;
 };
 
 }  // namespace drill

@@ -8,6 +8,25 @@
 
 namespace drill {
 
+// The rows of a drill, numbered 1..N without gaps; N fits the 8-bit slots of the question order.
+template <class Item>
+class Bank {
+public:
+    constexpr explicit Bank(std::span<const Item> rows) : rows_(rows) {}
+
+    constexpr int Size() const { return static_cast<int>(rows_.size()); }
+
+    const Item& Row(int number) const {
+        assert(number >= 1 && number <= Size() && "row numbers come from the question order");
+        return rows_[static_cast<std::size_t>(number - 1)];
+    }
+
+    std::span<const Item> Rows() const { return rows_; }
+
+private:
+    std::span<const Item> rows_;
+};
+
 struct DrillItem {
     int Number = 0;
     TextView Prompt;         // the word with "_" for the letters to choose; a leading blank is shown
@@ -15,23 +34,7 @@ struct DrillItem {
     TextView FullText;       // stored, never computed from the prompt
 };
 
-// Rows numbered 1..N without gaps; N fits the 8-bit slots of the question order.
-class ItemBank {
-public:
-    constexpr explicit ItemBank(std::span<const DrillItem> rows) : rows_(rows) {}
-
-    constexpr int Size() const { return static_cast<int>(rows_.size()); }
-
-    const DrillItem& Row(int number) const {
-        assert(number >= 1 && number <= Size() && "row numbers come from the question order");
-        return rows_[static_cast<std::size_t>(number - 1)];
-    }
-
-    std::span<const DrillItem> Rows() const { return rows_; }
-
-private:
-    std::span<const DrillItem> rows_;
-};
+using ItemBank = Bank<DrillItem>;
 
 // A line of rule text that the rules button writes into the rules window at its place (twips).
 struct RuleLine {
@@ -40,7 +43,8 @@ struct RuleLine {
     TextView Text;
 };
 
-// A rule category of the result summary: a contiguous range of bank numbers.
+// A rule category of the result summary: a contiguous range of bank numbers, and the caption of its
+// row in the result window.
 struct ResultCategory {
     TextView RowCaption;
     int FirstNumber = 0;

@@ -3,11 +3,9 @@
 namespace gondila {
 namespace {
 
-using drill::Control;
 using drill::DrillItem;
 using drill::ItemBank;
 using drill::MessageStyle;
-using drill::ResultCategory;
 using drill::RuleLine;
 
 // The answer button "ё (е)" carries е: where the word is written with ё, the full text shows ё.
@@ -45,15 +43,6 @@ constexpr DrillItem kRows[] = {
     {31, u"испеч_т", u"е", u"испечёт"},
 };
 
-// A row belongs to a category by its number alone: the -ённый words 19, 20, 24, 25 count as roots.
-constexpr ResultCategory kCategories[] = {
-    {u"В окончаниях существительных:", 1, 10},
-    {u"В окончаниях и суффиксах прилагательных:", 11, 15},
-    {u"В окончаниях наречий:", 16, 18},
-    {u"В корне слова:", 19, 26},
-    {u"В окончаниях глаголов:", 27, 31},
-};
-
 // Where each line begins in the rules window, in twips. The exceptions of line 2 name "капюшон"
 // with ш: a spelling drill must not teach a misspelt word.
 constexpr RuleLine kRuleLines[] = {
@@ -80,7 +69,7 @@ const drill::DrillProfile Profile{
     .WarningIcon = MessageStyle::Plain,
     .EndIcon = MessageStyle::Plain,
     .RuleLines = kRuleLines,
-    .Categories = kCategories,
+    .Categories = Categories,
 };
 
 }  // namespace gondila

@@ -1,4 +1,5 @@
 #include "programs/gondila/gondila.h"
+#include "programs/result_window.h"
 
 namespace gondila {
 
@@ -27,40 +28,8 @@ constexpr ControlRow MainControls[] = {
     {Label1, Label, u"", 2880, 2640, 5055, 735, TimesNewRoman(26.25, Bold), Bgr(0x00FFFFC0), Bgr(0x00C00000), Boxed, Centre, false, 2},
 };
 
-// Every label in MS Sans Serif 12 pt bold. Captions and "из" take the window's ground; the value
-// labels keep the toolkit's label ground and centre their digits.
-constexpr Font ResultFont = SansSerif(12, Bold);
-constexpr Colour ResultGround = Bgr(0x00FFFFC0);
-
-constexpr ControlRow ResultControls[] = {
-    {Label1, Label, u"Всего ошибок:", 600, 240, 1935, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 0},
-    {Label2, Label, u"", 2520, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 1},
-    {Label4, Label, u"из", 3240, 240, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 2},
-    {Label22, Label, u"", 3600, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 3},
-    {Label3, Label, u"Из них:", 600, 720, 1095, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 4},
-    {Label5, Label, u"В окончаниях существительных:", 600, 1200, 4215, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 5},
-    {Label6, Label, u"", 4800, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 6},
-    {Label7, Label, u"из", 5640, 1200, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 7},
-    {Label23, Label, u"", 6120, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 8},
-    {Label8, Label, u"В окончаниях и суффиксах прилагательных:", 600, 1680, 4215, 735, ResultFont, ResultGround, DefaultColour, false, Left, Wraps, 9},
-    {Label13, Label, u"", 4800, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 10},
-    {Label14, Label, u"из", 5640, 1920, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 11},
-    {Label24, Label, u"", 6120, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 12},
-    {Label9, Label, u"В окончаниях наречий:", 600, 2520, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 13},
-    {Label15, Label, u"", 4800, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 14},
-    {Label16, Label, u"из", 5640, 2520, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 15},
-    {Label25, Label, u"", 6120, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 16},
-    {Label10, Label, u"В корне слова:", 600, 3120, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 17},
-    {Label17, Label, u"", 4800, 3120, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 18},
-    {Label18, Label, u"из", 5640, 3120, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 19},
-    {Label26, Label, u"", 6120, 3120, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 20},
-    {Label11, Label, u"В окончаниях глаголов:", 600, 3720, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 21},
-    {Label19, Label, u"", 4800, 3720, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 22},
-    {Label20, Label, u"из", 5640, 3720, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 23},
-    {Label27, Label, u"", 6120, 3720, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 24},
-    {Label12, Label, u"Не дано никакого ответа:", 600, 4320, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 25},
-    {Label21, Label, u"", 4800, 4320, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 26},
-};
+// The result window's caption labels read the category table.
+constexpr auto ResultControls = result_window::Controls(Categories);
 
 }  // namespace
 
@@ -71,7 +40,7 @@ const FormLayout Forms[3] = {
      ":/gondila/background.svg", ":/gondila/icon.svg", true, MainControls},
     {Form::Form2, u"Правила", 8955, 4095, 1275, 2145, Bgr(0x00FFFFC0), Bgr(0x00C00000), TimesNewRoman(15.75),
      "", ":/gondila/icon.svg", true, {}},
-    {Form::Form3, u"Результат", 7005, 5115, 2265, 2640, Bgr(0x00FFFFC0), DefaultColour, ResultFont,
+    {Form::Form3, u"Результат", 7005, 5115, 2265, 2640, Bgr(0x00FFFFC0), DefaultColour, result_window::ResultFont,
      "", ":/gondila/icon.svg", false, ResultControls},
 };
 

@@ -3,11 +3,9 @@
 namespace mirskav {
 namespace {
 
-using drill::Control;
 using drill::DrillItem;
 using drill::ItemBank;
 using drill::MessageStyle;
-using drill::ResultCategory;
 
 // One "_" stands for the whole н-sequence, whether one letter is missing or two.
 constexpr DrillItem kRows[] = {
@@ -31,12 +29,6 @@ constexpr DrillItem kRows[] = {
     {18, u"говорить скова_о", u"нн", u"говорить скованно"},
 };
 
-constexpr ResultCategory kCategories[] = {
-    {u"В кратких прилагательных:", 1, 3},
-    {u"В кратких страдательных причастиях:", 4, 10},
-    {u"В наречиях:", 11, 18},
-};
-
 }  // namespace
 
 const drill::DrillProfile Profile{
@@ -47,7 +39,7 @@ const drill::DrillProfile Profile{
     .EndMessage = u"Опрос окончен. Посмотрите результат.",
     .WarningIcon = MessageStyle::Plain,
     .EndIcon = MessageStyle::Plain,
-    .Categories = kCategories,
+    .Categories = Categories,
 };
 
 }  // namespace mirskav

@@ -5,7 +5,13 @@
 
 namespace mirskav {
 
-// The bank, its categories and where the result window shows each value.
+inline constexpr drill::ResultCategory Categories[] = {
+    {u"В кратких прилагательных:", 1, 3},
+    {u"В кратких страдательных причастиях:", 4, 10},
+    {u"В наречиях:", 11, 18},
+};
+
+// The bank and its categories.
 extern const drill::DrillProfile Profile;
 
 }  // namespace mirskav

@@ -1,4 +1,5 @@
 #include "programs/mirskav/mirskav.h"
+#include "programs/result_window.h"
 
 namespace mirskav {
 
@@ -34,32 +35,8 @@ constexpr ControlRow RulesControls[] = {
     {Label3, Label, u"3) В наречиях на  -О  и  -Е  пишется столько же  -Н-, сколько в прилагательных, от которых они образованы.", 360, 2280, 7215, 1095, FormFont, Bgr(0x00FFFFC0), DefaultColour, false, Left, Wraps, 2},
 };
 
-// Every label in MS Sans Serif 12 pt bold. Captions and "из" take the window's ground; the value
-// labels keep the toolkit's label ground and centre their digits.
-constexpr Font ResultFont = SansSerif(12, Bold);
-constexpr Colour ResultGround = Bgr(0x00FFFFC0);
-
-constexpr ControlRow ResultControls[] = {
-    {Label1, Label, u"Всего ошибок:", 600, 240, 1935, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 0},
-    {Label2, Label, u"", 2520, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 1},
-    {Label4, Label, u"из", 3240, 240, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 2},
-    {Label22, Label, u"", 3600, 240, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 3},
-    {Label3, Label, u"Из них:", 600, 720, 1095, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 4},
-    {Label5, Label, u"В кратких прилагательных:", 600, 1200, 4215, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 5},
-    {Label6, Label, u"", 4800, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 6},
-    {Label7, Label, u"из", 5640, 1200, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 7},
-    {Label23, Label, u"", 6120, 1200, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 8},
-    {Label8, Label, u"В кратких страдательных причастиях:", 600, 1680, 4215, 735, ResultFont, ResultGround, DefaultColour, false, Left, Wraps, 9},
-    {Label13, Label, u"", 4800, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 10},
-    {Label14, Label, u"из", 5640, 1920, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 11},
-    {Label24, Label, u"", 6120, 1920, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 12},
-    {Label9, Label, u"В наречиях:", 600, 2520, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 13},
-    {Label15, Label, u"", 4800, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 14},
-    {Label16, Label, u"из", 5640, 2520, 375, 375, ResultFont, ResultGround, DefaultColour, false, Left, false, 15},
-    {Label25, Label, u"", 6120, 2520, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 16},
-    {Label12, Label, u"Не дано никакого ответа:", 600, 3120, 4095, 495, ResultFont, ResultGround, DefaultColour, false, Left, false, 17},
-    {Label21, Label, u"", 4800, 3120, 615, 375, ResultFont, DefaultColour, DefaultColour, false, Centre, false, 18},
-};
+// The result window's caption labels read the category table.
+constexpr auto ResultControls = result_window::Controls(Categories);
 
 }  // namespace
 
@@ -69,7 +46,7 @@ const FormLayout Forms[3] = {
      ":/mirskav/background.svg", ":/mirskav/icon.svg", true, MainControls},
     {Form::Form2, u"Правила", 7590, 3765, 1275, 2145, Bgr(0x00FFFFC0), Bgr(0x00C00000), TimesNewRoman(15.75),
      "", ":/mirskav/icon.svg", true, RulesControls},
-    {Form::Form3, u"Результат", 7005, 3885, 2265, 2640, Bgr(0x00FFFFC0), DefaultColour, ResultFont,
+    {Form::Form3, u"Результат", 7005, 3885, 2265, 2640, Bgr(0x00FFFFC0), DefaultColour, result_window::ResultFont,
      "", ":/mirskav/icon.svg", false, ResultControls},
 };
 

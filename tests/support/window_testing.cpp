@@ -204,7 +204,13 @@ void ExpectMatchesLayout(QWidget* window, const FormLayout& layout) {
         EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     }
     EXPECT_EQ(window->palette().color(QPalette::Window), InRgb(layout.back));
-    for (const ControlRow& row : layout.controls) ExpectControlMatches(window, row, layout.font);
+    for (const ControlRow& row : layout.controls) {
+        ExpectControlMatches(window, row, layout.font);
+        // A control the window cuts off is a slip in its table.
+        EXPECT_TRUE(row.left >= 0 && row.top >= 0 && row.left + row.width <= layout.width &&
+                    row.top + row.height <= layout.height)
+            << drill::ControlName(row.name) << " lies outside its window";
+    }
 }
 
 std::vector<std::string> FocusWalk(QWidget* window) {

@@ -17,7 +17,7 @@ packages=(
 )
 case "${1:-}" in
   windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils) ;;
-  wine) packages+=(wine64 xdotool x11-utils imagemagick unzip) ;;
+  wine) packages+=(wine wine64 xdotool x11-utils imagemagick unzip) ;;
   speech) packages+=(orca at-spi2-core dbus xdotool procps python3) ;;
 esac
 

@@ -34,8 +34,6 @@ export WINEPREFIX=$PWD/$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wineserver -w
-# The first process of a new Wine finishes setting it up: alone, before the tests start in pairs.
-wine cmd /c exit >/dev/null 2>&1
 display=73
 while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -66,11 +64,17 @@ cp -r "$out"/stage/*/*.dll "$out"/stage/*/fonts "$bin/"
 mkdir -p "$bin/platforms"
 cp "$qt/plugins/platforms/qoffscreen.dll" "$qt/plugins/platforms/qwindows.dll" "$bin/platforms/"
 cp "$qt"/bin/Qt6Test.dll "$bin/"
+# Wine's own services are started by the first program of a session and inherit its output: were
+# that a test, the test would be held open until they went. So they are started here, under a server
+# kept for all the tests.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1
 if ! ctest --test-dir "$out/cross" --output-on-failure -j2 >"$out/tests.log" 2>&1; then
   cat "$out/tests.log"
   fail "tests"
 fi
 tail -3 "$out/tests.log" | sed 's/^/  /'
+wineserver -k || true
 
 # Presses a key in a window and gives the program time to answer it.
 press() {

@@ -4,7 +4,7 @@
 #                                   build-windows/drill-programs-VERSION-windows.zip (portable)
 # Qt for Windows is built once from Debian's own Qt source with the MinGW-w64 cross compiler and
 # kept in ~/.cache/drill-programs (or $DRILL_CACHE), keyed by its version and options; the first
-# run takes about 35 minutes on 2 cores, later ones a few.
+# run takes about 40 minutes on 2 cores, later ones a few.
 # DRILL_WINDOWS_TESTS=1 also cross-builds the test suite (scripts/windows-check.sh runs it).
 # DRILL_WINDOWS_IF_CACHED=1 builds only when that Qt is in the cache, and otherwise says so and
 # exits with status 3.
@@ -74,7 +74,7 @@ build_qt() {
   }
   local source
   source=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*')
-  echo "Building Qt $qt_version for Windows into $qt (about 35 minutes on 2 cores)"
+  echo "Building Qt $qt_version for Windows into $qt (about 40 minutes on 2 cores)"
   cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$work/qt" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${qt_options[@]}" >"$work/configure.log"

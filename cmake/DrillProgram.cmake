@@ -110,6 +110,14 @@ function(drill_store_drawings target prefix kind)
     FILES ${stored})
 endfunction()
 
+# drill_program_title(OUT NAME): the program's name as it is written, "Tavrel" for tavrel.
+function(drill_program_title out name)
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(${out} "${first}${rest}" PARENT_SCOPE)
+endfunction()
+
 # drill_add_windows_resources(NAME MENU_NAME)
 # The program's Windows resources: its icon (drawn from assets/icon.svg), its version information and
 # its manifest.
@@ -120,10 +128,7 @@ function(drill_add_windows_resources name menuName)
     DEPENDS store_pictures assets/icon.svg
     COMMENT "Drawing ${name}.ico"
     VERBATIM)
-  string(SUBSTRING ${name} 0 1 first)
-  string(SUBSTRING ${name} 1 -1 rest)
-  string(TOUPPER ${first} first)
-  set(DRILL_PRODUCT "${first}${rest}")
+  drill_program_title(DRILL_PRODUCT ${name})
   set(DRILL_EXE ${name})
   set(DRILL_DESCRIPTION "${menuName}")
   string(REPLACE "." "," DRILL_VERSION_COMMAS "${PROJECT_VERSION}.0.0")
@@ -173,10 +178,8 @@ function(drill_install_program name menuName summary)
     return()
   endif()
 
-  string(SUBSTRING ${name} 0 1 first)
-  string(SUBSTRING ${name} 1 -1 rest)
-  string(TOUPPER ${first} first)
-  set(DRILL_DESKTOP_ID "${DRILL_APP_ID_PREFIX}.${first}${rest}")
+  drill_program_title(title ${name})
+  set(DRILL_DESKTOP_ID "${DRILL_APP_ID_PREFIX}.${title}")
   set(DRILL_DESKTOP_EXEC ${name})
   set(DRILL_DESKTOP_NAME "${menuName}")
   set(DRILL_DESKTOP_SUMMARY "${summary}")

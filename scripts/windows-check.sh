@@ -29,8 +29,9 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A Wine of our own, under a private X server.
-export WINEPREFIX=$PWD/$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A Wine of our own, under a private X server. Wine names files in the locale's character set, and
+# the Start-menu names are Russian: without a UTF-8 locale (a bare root, CI) they would be mangled.
+export LC_ALL=C.UTF-8 WINEPREFIX=$PWD/$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wineserver -w

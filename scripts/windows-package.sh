@@ -4,7 +4,7 @@
 #                                   build-windows/drill-programs-VERSION-windows.zip (portable)
 # Qt for Windows is built once from Debian's own Qt source with the MinGW-w64 cross compiler and
 # kept in ~/.cache/drill-programs (or $DRILL_CACHE), keyed by its version and options; the first
-# run takes about 40 minutes on 2 cores, later ones a few.
+# run takes 20 to 40 minutes on 2 cores, later ones a few.
 # DRILL_WINDOWS_TESTS=1 also cross-builds the test suite (scripts/windows-check.sh runs it).
 # DRILL_WINDOWS_IF_CACHED=1 builds only when that Qt is in the cache, and otherwise says so and
 # exits with status 3.

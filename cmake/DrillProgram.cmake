@@ -27,8 +27,9 @@ set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 # drill_add_program(NAME
 #   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
 #   SUMMARY "..."      one Russian line on what the program drills (menu comment, AppStream summary)
-#   SOURCES ...        the program's tables and code (library NAME_program)
-#   ASSETS ...         SVG pictures and the icon under assets/, compiled in as resources ":/NAME/...",
+#   SOURCES ...        the program's tables and code (library NAME_program, no window toolkit's)
+#   ASSETS ...         SVG pictures and the icon under assets/, compiled into the desktop program
+#                      (library NAME_desktop) as resources ":/NAME/...",
 #                      each with its drawings (DRILL_STORED_RATIOS, DRILL_STORED_WINDOW_ICON_SIZES)
 #   TESTS ...          tests on the recording platform
 #   WINDOW_TESTS ...   tests of the real windows on the offscreen platform
@@ -39,19 +40,24 @@ set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 function(drill_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "RESULT_WINDOW" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
+  # The program itself, no window toolkit's: what every front end runs.
   add_library(${name}_program STATIC ${ARG_SOURCES})
-  target_link_libraries(${name}_program PUBLIC drill_windows)
+  target_link_libraries(${name}_program PUBLIC drill_ui)
+
+  # The program on the desktop: with the Qt windows and its pictures as resources.
+  add_library(${name}_desktop STATIC)
+  target_link_libraries(${name}_desktop PUBLIC ${name}_program drill_windows)
   # The SVG files themselves only where they can be drawn at run time.
   if(TARGET Qt6::Svg)
-    qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+    qt_add_resources(${name}_desktop "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
   endif()
   set(pictures ${ARG_ASSETS})
   list(FILTER pictures EXCLUDE REGEX "(^|/)icon\\.svg$")
-  drill_store_drawings(${name}_program "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
-  drill_store_drawings(${name}_program "/${name}" icon assets/icon.svg AT ${DRILL_STORED_WINDOW_ICON_SIZES})
+  drill_store_drawings(${name}_desktop "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
+  drill_store_drawings(${name}_desktop "/${name}" icon assets/icon.svg AT ${DRILL_STORED_WINDOW_ICON_SIZES})
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
-  target_link_libraries(${name} PRIVATE ${name}_program)
+  target_link_libraries(${name} PRIVATE ${name}_desktop)
   if(WIN32)
     drill_add_windows_resources(${name} "${ARG_MENU_NAME}")
   endif()
@@ -68,7 +74,7 @@ function(drill_add_program name)
     endif()
     if(ARG_WINDOW_TESTS)
       add_executable(${name}_window_tests ${ARG_WINDOW_TESTS})
-      target_link_libraries(${name}_window_tests PRIVATE ${name}_program drill_gui_test_main)
+      target_link_libraries(${name}_window_tests PRIVATE ${name}_desktop drill_gui_test_main)
       drill_add_gtests(${name}_window_tests OFFSCREEN)
       if(ARG_RESULT_WINDOW)
         target_link_libraries(${name}_window_tests PRIVATE drill_tallied_windows_suite)
@@ -148,11 +154,11 @@ function(drill_add_desktop_checks name)
 #include "programs/@name@/@name@.h"
 
 namespace drillwin::testing {
-const ProgramDescription& TestedProgram() { return @name@::Program(); }
+const drillui::ProgramDescription& TestedProgram() { return @name@::Program(); }
 }  // namespace drillwin::testing
 ]] @ONLY)
   add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/tests/support/desktop_checks.cpp ${accessor})
-  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
+  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_desktop drill_gui_test_main)
   foreach(scale 1 1.5 2)
     drill_add_gtests(${name}_desktop_checks OFFSCREEN SUFFIX "@x${scale}" ENVIRONMENT QT_SCALE_FACTOR=${scale})
   endforeach()

@@ -164,12 +164,32 @@ const drillui::ProgramDescription& TestedProgram() { return @name@::Program(); }
   endforeach()
 endfunction()
 
+# The registry: what the packages and their checks need to know of each program, as variables
+# DRILL_<NAME>_<KEY> beside the list DRILL_PROGRAMS. The configure step writes it into DRILL_REGISTRY,
+# which Packaging.cmake and the check scripts include().
+set(DRILL_REGISTRY ${PROJECT_BINARY_DIR}/registry.cmake)
+
+# drill_register(NAME KEY VALUE): DRILL_<NAME>_<KEY> is VALUE in the registry.
+function(drill_register name key value)
+  set_property(GLOBAL APPEND_STRING PROPERTY DRILL_REGISTRY_ENTRIES "set(DRILL_${name}_${key} [==[${value}]==])\n")
+endfunction()
+
+# drill_write_registry(): writes the registry, once every program is added.
+function(drill_write_registry)
+  get_property(entries GLOBAL PROPERTY DRILL_REGISTRY_ENTRIES)
+  list(JOIN DRILL_PROGRAMS " " programs)
+  set(text "# The programs of this build and what is known of each (cmake/DrillProgram.cmake).\n")
+  string(APPEND text "set(DRILL_PROGRAMS ${programs})\n${entries}")
+  # Written only when it changes, so that nothing that reads it is redone for nothing.
+  file(CONFIGURE OUTPUT ${DRILL_REGISTRY} CONTENT "@text@" @ONLY)
+endfunction()
+
 # Installs the program; on freedesktop systems also its menu entry, icon and AppStream metainfo,
-# generated from the templates. The programs installed so far are listed in the global property
-# DRILL_INSTALLED_PROGRAMS as NAME=ID, for the install check.
+# generated from the templates. Registers MENU_NAME and SUMMARY, and DESKTOP_ID where the desktop
+# entry is installed.
 function(drill_install_program name menuName summary)
-  # The packages list the programs, each as NAME|MENU_NAME|SUMMARY.
-  set_property(GLOBAL APPEND PROPERTY DRILL_PACKAGED_PROGRAMS "${name}|${menuName}|${summary}")
+  drill_register(${name} MENU_NAME "${menuName}")
+  drill_register(${name} SUMMARY "${summary}")
   if(WIN32)
     # One folder with the programs beside the libraries they share (scripts/windows-package.sh).
     install(TARGETS ${name} RUNTIME DESTINATION .)
@@ -197,5 +217,5 @@ function(drill_install_program name menuName summary)
   install(FILES ${generated}/${DRILL_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${DRILL_DESKTOP_ID}.svg)
-  set_property(GLOBAL APPEND PROPERTY DRILL_INSTALLED_PROGRAMS "${name}=${DRILL_DESKTOP_ID}")
+  drill_register(${name} DESKTOP_ID "${DRILL_DESKTOP_ID}")
 endfunction()

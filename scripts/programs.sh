@@ -3,7 +3,8 @@
 #   scripts/programs.sh                   the programs, one word each (programs/programs.cmake)
 #   scripts/programs.sh NAME FIELD [BUILD] a field of the program's row in the table a build writes
 #                                         (BUILD/programs/registry.tsv, BUILD defaults to build):
-#                                         caption, first_answer_key, second_answer_key
+#                                         caption, first_answer_key, second_answer_key,
+#                                         menu_name, summary
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,5 +1,6 @@
-// Writes the table of the programs that the scripts read (scripts/programs.sh): one line per
-// program, its fields separated by tabs, after a line naming them.
+// Writes what each program's description says that the scripts need, for the table of the programs
+// (cmake/WriteProgramTable.cmake): one line per program, its fields separated by tabs, after a line
+// naming them.
 //   program_registry FILE
 // Fields: the program's word; its main window's caption; the keys, as xdotool names them, that give
 // the item on show its first answer and its second (a text box's answer is its text as it stands,

@@ -3,18 +3,19 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 
 namespace model {
 
 namespace {
 
-const Text kWarning = u"Вначале дайте ответ, затем можете повторить правило.";
-const Text kErrorMark = u"Была ошибка";
-const Text kRight = u"Правильно";
-const Text kWrong = u"Ошибка. Ваш ответ:";
-const Text kRestoreWarning = u"Повтор возможен до проверки.";
-const Text kConfirmWarning = u"Подтвердите Вашу расстановку запятых.";
+const Text kWarning = drill::testing::Utf16(expected::RulesWarning);
+const Text kErrorMark = drill::testing::Utf16(expected::ErrorMark);
+const Text kRight = drill::testing::Utf16(expected::RightVerdict);
+const Text kWrong = drill::testing::Utf16(expected::WrongVerdict);
+const Text kRestoreWarning = drill::testing::Utf16(expected::RestoreWarning);
+const Text kConfirmWarning = drill::testing::Utf16(expected::ConfirmWarning);
 
 std::string FormText(Form form) { return "Form" + std::to_string(static_cast<int>(form) + 1); }
 

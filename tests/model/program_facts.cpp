@@ -18,4 +18,10 @@ std::vector<Sentence> Sentences(const drill::SentenceBank& bank) {
     return sentences;
 }
 
+std::set<int> Numbers(int first, int last) {
+    std::set<int> numbers;
+    for (int number = first; number <= last; ++number) numbers.insert(number);
+    return numbers;
+}
+
 }  // namespace model

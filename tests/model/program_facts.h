@@ -17,4 +17,7 @@ constexpr int InformationStyle = 64;
 std::vector<ChoiceItem> Items(const drill::ItemBank& bank);
 std::vector<Sentence> Sentences(const drill::SentenceBank& bank);
 
+// The item numbers first to last.
+std::set<int> Numbers(int first, int last);
+
 }  // namespace model

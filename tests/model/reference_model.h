@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,19 @@ struct PrintedRule {
 
 enum class Variant { Choice, Comma };
 
+// How a program's bank is written where it departs from the rules every bank obeys, and what its rows
+// must say. The model takes the rows from the program, so these are what catch a slip in a row
+// (tests/model/bank_test.cpp).
+struct BankFacts {
+    std::set<int> LeadingBlank;     // prompts with one blank before the word, which the full text has not
+    std::set<int> YoInGap;          // rows answered е whose full text writes ё in the gap
+    std::set<int> Hinted;           // rows whose texts end in a hint in brackets: "(дверь)"
+    bool Phrases = false;           // texts of several words, one blank apart
+    std::set<int> WrittenWithYo;    // rows whose prompt (or shown sentence) writes ё
+    std::set<int> FirstOptionRows;  // the choice drills: the rows the first option answers
+    std::vector<ChoiceItem> Rows;   // rows as they must read, in full
+};
+
 // Everything the model needs to know of one program.
 struct ProgramFacts {
     std::string Name;
@@ -68,13 +82,20 @@ struct ProgramFacts {
     // Button captions, Command1..Command7, for readable sequences; empty where the program has none.
     std::array<std::string, 7> Buttons;
     // What a screen reader says of the rules window as it opens, and of the result window before
-    // "Начало" (empty where there is none): the choice drills.
+    // "Начало" (empty where there is none).
     std::string RulesSaid;
     std::string ResultSaid;
     // The choice drills' answer keys besides the digits: the letters (Cyrillic, small) that press
     // each answer button, and how each button names its keys to a screen reader.
     std::u16string FirstLetters, SecondLetters;
     std::string FirstKeysNamed, SecondKeysNamed;
+    // For the window checks: each window's caption, Form1 first; the main window's controls in the
+    // order Tab visits them from the one focused at the start; the heading of the position counter
+    // as the main window shows it.
+    std::vector<std::string> WindowTitles;
+    std::vector<std::string> FocusOrder;
+    std::string PositionHeading;
+    BankFacts Bank;
 
     bool HasResultWindow() const { return !Categories.empty(); }
     bool HasButton(Control button) const;

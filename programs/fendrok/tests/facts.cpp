@@ -24,6 +24,18 @@ model::ProgramFacts Facts() {
     facts.SecondLetters = u"";
     facts.FirstKeysNamed = "Клавиша 1";
     facts.SecondKeysNamed = "Клавиша 2";
+    facts.WindowTitles = {"Правописание  Fendrok  на  -о  и  -е", "Правила"};
+    facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"};
+    facts.PositionHeading = "Задано вопросов:";
+    facts.Bank.LeadingBlank = model::Numbers(3, 20);
+    facts.Bank.WrittenWithYo = {9};
+    facts.Bank.FirstOptionRows = {1, 3, 6, 8, 10, 13, 18, 20};
+    // The rows the rules name, and the one written with ё.
+    facts.Bank.Rows = {
+        {1, u"радост_о", u"н", u"радостно"},     {2, u"тума_о", u"нн", u"туманно"},
+        {3, u" ритмич_о", u"н", u"ритмично"},    {4, u" мысле_о", u"нн", u"мысленно"},
+        {9, u" удивлё_о", u"нн", u"удивлённо"}, {20, u" бесслед_о", u"н", u"бесследно"},
+    };
     return facts;
 }
 

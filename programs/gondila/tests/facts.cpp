@@ -51,6 +51,19 @@ model::ProgramFacts Facts() {
     facts.SecondLetters = u"ёе";
     facts.FirstKeysNamed = "Клавиша 1 или О";
     facts.SecondKeysNamed = "Клавиша 2, Ё или Е";
+    facts.WindowTitles = {"Правописание Gondila", "Правила", "Результат"};
+    facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
+    facts.PositionHeading = "Задано вопросов:";
+    // The second button reads "ё (е)" but carries е: the rows written with ё are answered е.
+    facts.Bank.YoInGap = {19, 20, 21, 23, 24, 25, 27, 28, 29, 30, 31};
+    facts.Bank.FirstOptionRows = {1, 3, 4, 5, 6, 7, 10, 12, 14, 15, 16, 17, 22, 26};
+    // Rows that the rule turns on.
+    facts.Bank.Rows = {
+        {2, u"камеш_к", u"е", u"камешек"},     // е without stress, not ё
+        {21, u"ч_рный", u"е", u"чёрный"},      // ё in the root, answered with е
+        {22, u"ш_рох", u"о", u"шорох"},        // an exception of the root rule
+        {29, u"разожж_т", u"е", u"разожжёт"},  // a double letter before the gap
+    };
     return facts;
 }
 

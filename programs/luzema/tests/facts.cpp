@@ -17,6 +17,11 @@ model::ProgramFacts Facts() {
     facts.EndStyle = model::InformationStyle;
     facts.Sentences = model::Sentences(Bank());
     facts.Buttons = {"Правило", "Начало", "Повтор, если текст испорчен", "Запятые расставлены", "Ещё предложение", "", "Выход"};
+    facts.RulesSaid = "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.";
+    facts.WindowTitles = {"Tolvenir", "Правило"};
+    facts.FocusOrder = {"Command1", "Command2", "Command4", "Command5", "Command7", "Text1", "Command3"};
+    facts.PositionHeading = "Предложений:";
+    facts.Bank.WrittenWithYo = {1, 3, 6, 8};
     return facts;
 }
 

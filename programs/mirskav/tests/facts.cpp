@@ -35,6 +35,18 @@ model::ProgramFacts Facts() {
     facts.SecondLetters = u"";
     facts.FirstKeysNamed = "Клавиша 1";
     facts.SecondKeysNamed = "Клавиша 2";
+    facts.WindowTitles = {"Правописание Mirskav", "Правила", "Результат"};
+    facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
+    facts.PositionHeading = "Задано вопросов:";
+    facts.Bank.Phrases = true;
+    facts.Bank.WrittenWithYo = {16};
+    // The participles keep one н; the adjectives (1-3) and adverbs (11-18) double it.
+    facts.Bank.FirstOptionRows = model::Numbers(4, 10);
+    // A row with a third word, and the one with ё.
+    facts.Bank.Rows = {
+        {10, u"озеро скова_о льдом", u"н", u"озеро сковано льдом"},
+        {16, u"говорил раздражё_о", u"нн", u"говорил раздражённо"},
+    };
     return facts;
 }
 

@@ -27,6 +27,19 @@ model::ProgramFacts Facts() {
     facts.SecondLetters = u"и";
     facts.FirstKeysNamed = "Клавиша 1 или Е";
     facts.SecondKeysNamed = "Клавиша 2 или И";
+    facts.WindowTitles = {"Tavrel", "Правила"};
+    facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"};
+    facts.PositionHeading = "Задано вопросов:";
+    facts.Bank.LeadingBlank = model::Numbers(3, 23);
+    facts.Bank.Hinted = {16, 17};
+    // Ten words take пре-.
+    facts.Bank.FirstOptionRows = {2, 5, 7, 9, 10, 12, 14, 15, 17, 23};
+    facts.Bank.Rows = {
+        {1, u"пр_помнить", u"и", u"припомнить"},
+        {3, u" пр_седать", u"и", u"приседать"},
+        {16, u" пр_творить (дверь)", u"и", u"притворить (дверь)"},
+        {17, u" пр_ступить (закон)", u"е", u"преступить (закон)"},
+    };
     return facts;
 }
 

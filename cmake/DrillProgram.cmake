@@ -32,13 +32,11 @@ set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 #                      (library NAME_desktop) as resources ":/NAME/...",
 #                      each with its drawings (DRILL_STORED_RATIOS, DRILL_STORED_WINDOW_ICON_SIZES)
 #   TESTS ...          tests on the recording platform
-#   WINDOW_TESTS ...   tests of the real windows on the offscreen platform
-#   RESULT_WINDOW)     the drill tallies its results: both test executables also take the checks shared
-#                      by the drills with a result window, which the program's tests instantiate
+#   WINDOW_TESTS ...)  tests of the real windows on the offscreen platform
 # Builds the library, the program NAME (a thin main.cpp) and its tests, and installs the program
 # with its desktop entry, icon (assets/icon.svg) and AppStream metainfo.
 function(drill_add_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "RESULT_WINDOW" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
   # The program itself, no window toolkit's: what every front end runs.
   add_library(${name}_program STATIC ${ARG_SOURCES})
@@ -73,11 +71,7 @@ function(drill_add_program name)
       add_executable(${name}_window_tests ${ARG_WINDOW_TESTS})
       target_link_libraries(${name}_window_tests PRIVATE ${name}_desktop drill_gui_test_main)
       drill_add_gtests(${name}_window_tests OFFSCREEN)
-      if(ARG_RESULT_WINDOW)
-        target_link_libraries(${name}_window_tests PRIVATE drill_tallied_windows_suite)
-      endif()
     endif()
-    drill_add_desktop_checks(${name})
   endif()
 endfunction()
 
@@ -140,25 +134,6 @@ function(drill_add_windows_resources name menuName)
   target_sources(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES
     OBJECT_DEPENDS "${DRILL_ICO};${DRILL_MANIFEST}")
-endfunction()
-
-# The window layer's own checks (keyboard, screen reader, dark desktop, pixel density) on the
-# program's windows, at scale factors 1, 1.5 and 2. The program is reached through NAME::Program()
-# declared in NAME.h.
-function(drill_add_desktop_checks name)
-  set(accessor ${CMAKE_CURRENT_BINARY_DIR}/${name}_tested_program.cpp)
-  file(CONFIGURE OUTPUT ${accessor} CONTENT [[
-#include "programs/@name@/@name@.h"
-
-namespace drillwin::testing {
-const drillui::ProgramDescription& TestedProgram() { return @name@::Program(); }
-}  // namespace drillwin::testing
-]] @ONLY)
-  add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/tests/support/desktop_checks.cpp ${accessor})
-  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_desktop drill_gui_test_main)
-  foreach(scale 1 1.5 2)
-    drill_add_gtests(${name}_desktop_checks OFFSCREEN SUFFIX "@x${scale}" ENVIRONMENT QT_SCALE_FACTOR=${scale})
-  endforeach()
 endfunction()
 
 # The registry: what the packages and their checks need to know of each program, as variables

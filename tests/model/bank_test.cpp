@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -23,16 +22,6 @@ using drill::testing::Utf8;
 bool IsSmallCyrillic(char16_t c) { return (c >= u'а' && c <= u'я') || c == u'ё'; }
 bool IsCapitalCyrillic(char16_t c) { return (c >= u'А' && c <= u'Я') || c == u'Ё'; }
 bool IsCyrillic(char16_t c) { return IsSmallCyrillic(c) || IsCapitalCyrillic(c); }
-
-std::vector<const ProgramUnderTest*> Programs(std::optional<Variant> kind = std::nullopt) {
-    std::vector<const ProgramUnderTest*> programs;
-    for (const ProgramUnderTest& program : ProgramsUnderTest()) {
-        if (!kind || program.Facts.Kind == *kind) programs.push_back(&program);
-    }
-    return programs;
-}
-
-std::string NameOf(const ::testing::TestParamInfo<const ProgramUnderTest*>& info) { return info.param->Facts.Name; }
 
 // What the pupil is shown of each row: the prompt, or the sentence without its commas.
 std::vector<std::pair<int, Text>> ShownRows(const ProgramFacts& facts) {
@@ -67,7 +56,7 @@ TEST_P(EveryBank, WritesYoInTheRowsTheFactsName) {
     EXPECT_EQ(withYo, facts.Bank.WrittenWithYo);
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, EveryBank, ::testing::ValuesIn(Programs()), NameOf);
+INSTANTIATE_TEST_SUITE_P(Programs, EveryBank, ::testing::ValuesIn(Programs()), ProgramName());
 
 class ChoiceBank : public EveryBank {
 protected:
@@ -163,7 +152,7 @@ TEST_P(ChoiceBank, CategoriesCoverTheBankInOrder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ChoiceBank, ::testing::ValuesIn(Programs(Variant::Choice)), NameOf);
+INSTANTIATE_TEST_SUITE_P(Programs, ChoiceBank, ::testing::ValuesIn(Programs(Variant::Choice)), ProgramName());
 
 class SentenceBank : public EveryBank {};
 
@@ -202,7 +191,7 @@ TEST_P(SentenceBank, SentencesAreCyrillicWordsWithCommasAndAFullStop) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, SentenceBank, ::testing::ValuesIn(Programs(Variant::Comma)), NameOf);
+INSTANTIATE_TEST_SUITE_P(Programs, SentenceBank, ::testing::ValuesIn(Programs(Variant::Comma)), ProgramName());
 
 }  // namespace
 }  // namespace model

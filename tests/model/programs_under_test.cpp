@@ -16,4 +16,12 @@ const ProgramUnderTest* FindProgram(std::string_view name) {
     return nullptr;
 }
 
+std::vector<const ProgramUnderTest*> Programs(std::optional<Variant> kind) {
+    std::vector<const ProgramUnderTest*> programs;
+    for (const ProgramUnderTest& program : ProgramsUnderTest()) {
+        if (!kind || program.Facts.Kind == *kind) programs.push_back(&program);
+    }
+    return programs;
+}
+
 }  // namespace model

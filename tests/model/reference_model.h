@@ -95,6 +95,8 @@ struct ProgramFacts {
     std::vector<std::string> WindowTitles;
     std::vector<std::string> FocusOrder;
     std::string PositionHeading;
+    // Labels whose caption does not fit them as the windows were designed ("Form2.Label6").
+    std::vector<std::string> CaptionsCutOff;
     BankFacts Bank;
 
     bool HasResultWindow() const { return !Categories.empty(); }

@@ -67,11 +67,33 @@ public:
     drill::DrillState State() const override { return drill::DrillState::NotStarted; }
 };
 
+// A main window and a rules window, empty, and a drill that does nothing.
+const FormLayout EmptyForms[] = {
+    {drill::Form::Form1, u"Tavrel", 3000, 2000, 0, 0, DefaultColour, DefaultColour, SansSerif(12), {}, {}, true, {}},
+    {drill::Form::Form2, u"Правила", 2000, 1000, 0, 0, DefaultColour, DefaultColour, SansSerif(12), {}, {}, true, {}},
+};
+const ProgramDescription EmptyProgram{EmptyForms, [](drill::Platform&) { return std::make_unique<NoDrill>(); }};
+
+TEST(ProgramWindows, ASecondaryWindowIsKeptUntilItIsClosedThenBuiltAgain) {
+    ProgramWindows windows(EmptyProgram);
+    windows.ShowMainWindow();
+    windows.ShowWindow(drill::Form::Form2);
+    QWidget* rules = windows.Window(drill::Form::Form2);
+    ASSERT_NE(rules, nullptr);
+    EXPECT_TRUE(rules->isVisible());
+    windows.ShowWindow(drill::Form::Form2);
+    EXPECT_EQ(windows.Window(drill::Form::Form2), rules) << "one rules window, reused";
+
+    rules->close();
+    QApplication::processEvents();
+    EXPECT_EQ(windows.Window(drill::Form::Form2), nullptr);
+    windows.ShowWindow(drill::Form::Form2);
+    ASSERT_NE(windows.Window(drill::Form::Form2), nullptr);
+    EXPECT_TRUE(windows.Window(drill::Form::Form2)->isVisible());
+}
+
 TEST(ProgramWindows, EveryMessageShowsInOneBoxWithItsOwnTextTitleAndIcon) {
-    static const FormLayout forms[] = {{drill::Form::Form1, u"Tavrel", 3000, 2000, 0, 0, DefaultColour, DefaultColour,
-                                        SansSerif(12), {}, {}, true, {}}};
-    const ProgramDescription program{forms, [](drill::Platform&) { return std::make_unique<NoDrill>(); }};
-    ProgramWindows windows(program);
+    ProgramWindows windows(EmptyProgram);
     windows.ShowMainWindow();
     const auto seen = testing::AnsweringMessages([&windows] {
         windows.ShowMessage(u"Первое <b>", drill::MessageStyle::Warning, u"Tavrel");

@@ -1,13 +1,10 @@
-// Mirskav's real windows on the offscreen platform.
+// Mirskav's rules window on the offscreen platform.
 
-#include <QAbstractButton>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
 #include "programs/mirskav/mirskav.h"
-#include "tests/support/case_name.h"
-#include "tests/support/tallied_windows_suite.h"
 #include "tests/support/window_testing.h"
 #include "windows/program_windows.h"
 
@@ -16,13 +13,6 @@ namespace {
 
 using drill::Control;
 using drill::Form;
-using drill::testing::CaseName;
-using drillwin::testing::TalliedWindows;
-using drillwin::testing::TalliedWindowsTest;
-
-INSTANTIATE_TEST_SUITE_P(Mirskav, TalliedWindowsTest, ::testing::Values(TalliedWindows{"Mirskav", &Program(), &Profile}),
-                         CaseName());
-
 using MirskavWindows = drillwin::testing::StartedProgramTest<&Program>;
 
 TEST_F(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
@@ -42,12 +32,6 @@ TEST_F(MirskavWindows, RulesWindowHoldsTheThreeRulesInOrder) {
     }
     // The adverb rule names the adverbs in the prepositional case, its letters set apart by two blanks.
     EXPECT_TRUE(LabelOf(windows, Form::Form2, Control::Label3)->text().startsWith("3) В наречиях на  -О  и  -Е  пишется"));
-}
-
-TEST_F(MirskavWindows, NextButtonReadsDalee) {
-    EXPECT_EQ(Button(Control::Command5)->text(), "Далее");
-    EXPECT_EQ(Button(Control::Command3)->text(), "-н-");
-    EXPECT_EQ(Button(Control::Command4)->text(), "-нн-");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// What every program gets from the window layer, checked on the program's own windows: keyboard
-// use, what a screen reader is told, readability whatever palette the desktop imposes, and drawing
-// at the screen's pixel density. Built once per program; run at scale factors 1, 1.5 and 2.
+// What every program of the registry gets from the window layer, checked on the program's own
+// windows: layout, captions and focus order, keyboard use, what a screen reader is told, readability
+// whatever palette the desktop imposes, and drawing at the screen's pixel density; and the message
+// box, which is the window layer's own whichever program shows it. Run at scale factors 1, 1.5 and 2.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,10 +17,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "engine/controls.h"
 #include "engine/drill.h"
+#include "engine/drill_session.h"
+#include "tests/model/programs_under_test.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/recording_platform.h"
 #include "tests/support/window_testing.h"
 #include "windows/design_units.h"
 #include "windows/form_window.h"
@@ -28,14 +33,13 @@
 #include "windows/text.h"
 
 namespace drillwin::testing {
-
-// The program under test; each program's build generates this one function.
-const drillui::ProgramDescription& TestedProgram();
-
 namespace {
 
 using drill::Control;
 using drill::Form;
+using model::ProgramName;
+using model::Programs;
+using model::ProgramUnderTest;
 
 QString Name(Control control) {
     const std::string_view name = drill::ControlName(control);
@@ -69,11 +73,32 @@ double ExpectedRatio() {
     return valid ? factor : 1.0;
 }
 
-class DesktopChecks : public StartedProgramTest<&TestedProgram> {
+// A dark or high-contrast scheme, as a desktop sets it on the application while the program runs.
+QPalette DarkPalette() {
+    QPalette dark;
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
+                                           QPalette::Highlight, QPalette::ToolTipBase}) {
+        dark.setColor(role, QColor(0x20, 0x20, 0x20));
+    }
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                           QPalette::BrightText, QPalette::HighlightedText, QPalette::ToolTipText}) {
+        dark.setColor(role, Qt::white);
+    }
+    dark.setColor(QPalette::Light, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::Dark, Qt::black);
+    return dark;
+}
+
+// The program's windows as it starts, with what its facts say of them.
+class DesktopChecks : public ::testing::TestWithParam<const ProgramUnderTest*>, public StartedProgram {
 protected:
+    DesktopChecks() : StartedProgram(Program()) {}
+
+    static const ProgramDescription& Program() { return *GetParam()->Windows; }
+    static const model::ProgramFacts& Facts() { return GetParam()->Facts; }
     // Opens every secondary window of the program through the platform operation the drill uses.
     void OpenEveryWindow() {
-        for (const FormLayout& layout : TestedProgram().forms) {
+        for (const FormLayout& layout : Program().forms) {
             if (layout.form != Form::Form1) windows.ShowWindow(layout.form);
         }
     }
@@ -83,66 +108,109 @@ protected:
     }
 };
 
-TEST_F(DesktopChecks, EveryWindowKeepsItsLayout) {
+INSTANTIATE_TEST_SUITE_P(Programs, DesktopChecks, ::testing::ValuesIn(Programs()), ProgramName());
+
+TEST_P(DesktopChecks, EveryWindowKeepsItsLayout) {
     OpenEveryWindow();
-    for (const FormLayout& layout : TestedProgram().forms) {
+    for (const FormLayout& layout : Program().forms) {
         SCOPED_TRACE(static_cast<int>(layout.form));
         ExpectMatchesLayout(windows.Window(layout.form), layout);
     }
 }
 
-TEST_F(DesktopChecks, TabVisitsTheButtonsAndTextBoxInTheTablesOrder) {
-    const FormLayout& main = TestedProgram().forms.front();
-    std::vector<const ControlRow*> focusable;
-    for (const ControlRow& row : main.controls) {
-        if (row.kind != Kind::Label) focusable.push_back(&row);
-    }
-    std::stable_sort(focusable.begin(), focusable.end(), [](auto a, auto b) { return a->tabIndex < b->tabIndex; });
-    std::vector<std::string> expected;
-    for (const ControlRow* row : focusable) expected.emplace_back(drill::ControlName(row->name));
-    EXPECT_EQ(FocusWalk(Main()), expected);
+TEST_P(DesktopChecks, EveryWindowIsCalledAsTheProgramSays) {
+    OpenEveryWindow();
+    std::vector<std::string> titles;
+    for (const FormLayout& layout : Program().forms) titles.push_back(windows.Window(layout.form)->windowTitle().toStdString());
+    EXPECT_EQ(titles, Facts().WindowTitles);
 }
 
-TEST_F(DesktopChecks, ExitEndsTheProgramWithEveryWindow) {
-    OpenEveryWindow();
-    for (const FormLayout& layout : TestedProgram().forms) ASSERT_NE(windows.Window(layout.form), nullptr);
-    Press(drill::ExitButton);
-    QApplication::processEvents();
-    EXPECT_TRUE(windows.Ended());
-    EXPECT_FALSE(Main()->isVisible());
-    for (const FormLayout& layout : TestedProgram().forms) {
-        if (layout.form != Form::Form1) {
-            EXPECT_EQ(windows.Window(layout.form), nullptr);
+TEST_P(DesktopChecks, TabVisitsTheControlsInTheOrderTheProgramStates) {
+    EXPECT_EQ(FocusWalk(Main()), Facts().FocusOrder);
+}
+
+// "Выход", or the main window's close box: no window is left without its main window.
+TEST_P(DesktopChecks, ExitAndTheMainCloseBoxEndTheProgramWithEveryWindow) {
+    for (const bool byCloseBox : {false, true}) {
+        SCOPED_TRACE(byCloseBox ? "the close box" : "Выход");
+        StartedProgram started(Program());
+        for (const FormLayout& layout : Program().forms) {
+            if (layout.form != Form::Form1) started.windows.ShowWindow(layout.form);
+            ASSERT_NE(started.windows.Window(layout.form), nullptr);
+        }
+        if (byCloseBox) {
+            started.Main()->close();
+        } else {
+            started.Press(drill::ExitButton);
+        }
+        QApplication::processEvents();
+        EXPECT_TRUE(started.windows.Ended());
+        EXPECT_FALSE(started.Main()->isVisible());
+        for (const FormLayout& layout : Program().forms) {
+            if (layout.form != Form::Form1) {
+                EXPECT_EQ(started.windows.Window(layout.form), nullptr);
+            }
         }
     }
 }
 
-class KeyPress : public DesktopChecks, public ::testing::WithParamInterface<Qt::Key> {};
+// Every caption the windows show before the start fits its label, but those the program's facts
+// list as cut off by the design.
+TEST_P(DesktopChecks, EveryCaptionFitsItsLabel) {
+    OpenEveryWindow();
+    for (const FormLayout& layout : Program().forms) {
+        for (QLabel* label : windows.Window(layout.form)->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            const std::string name = drill::testing::FormName(layout.form) + "." + label->objectName().toStdString();
+            SCOPED_TRACE(name + ": " + label->text().toStdString());
+            const QRect room = label->contentsRect();
+            const bool fits = label->wordWrap()
+                                  // Qt rounds the fractional line heights of a wrapped text up to a whole pixel:
+                                  // one pixel of the last line's descent may be cut off without hiding anything.
+                                  ? label->heightForWidth(label->width()) <= label->height() + 1
+                                  : label->fontMetrics().horizontalAdvance(label->text()) <= room.width() &&
+                                        label->fontMetrics().height() <= room.height();
+            const auto& cutOff = Facts().CaptionsCutOff;
+            EXPECT_EQ(fits, std::find(cutOff.begin(), cutOff.end(), name) == cutOff.end())
+                << (fits ? "fits now, though the facts list it as cut off" : "cut off");
+        }
+    }
+}
+
+class KeyPress : public ::testing::TestWithParam<std::tuple<const ProgramUnderTest*, Qt::Key>> {};
 
 TEST_P(KeyPress, PressesEachButtonExactlyOnce) {
-    for (const ControlRow& row : TestedProgram().forms.front().controls) {
+    const auto [program, key] = GetParam();
+    for (const ControlRow& row : program->Windows->forms.front().controls) {
         if (row.kind != Kind::Button) continue;
         SCOPED_TRACE(Name(row.name).toStdString());
         // A fresh program for each button: "Выход" ends the one it is pressed in.
-        const StartedProgram fresh(TestedProgram());
+        const StartedProgram fresh(*program->Windows);
         QWidget* main = fresh.Main();
         ASSERT_TRUE(TabTo(main, Name(row.name)));
         QAbstractButton* button = ButtonOf(fresh.windows, row.name);
         int clicks = 0;
         QObject::connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
-        PressKey(button, GetParam());
+        PressKey(button, key);
         EXPECT_EQ(clicks, 1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SpaceReturnAndKeypadEnter, KeyPress, ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
+INSTANTIATE_TEST_SUITE_P(SpaceReturnAndKeypadEnter, KeyPress,
+                         ::testing::Combine(::testing::ValuesIn(Programs()),
+                                            ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter)),
+                         [](const auto& info) {
+                             const Qt::Key key = std::get<1>(info.param);
+                             return std::get<0>(info.param)->Facts.Name +
+                                    (key == Qt::Key_Space ? "_Space" : key == Qt::Key_Return ? "_Return" : "_KeypadEnter");
+                         });
 
-TEST_F(DesktopChecks, TheButtonWithTheKeyboardFocusIsPlainlyMarked) {
+TEST_P(DesktopChecks, TheButtonWithTheKeyboardFocusIsPlainlyMarked) {
     // The mark shows once the pupil uses the keyboard, as with the Tab that starts here.
     QApplication::setActiveWindow(Main());
     ASSERT_NE(Main()->focusWidget(), nullptr);
     QTest::keyClick(Main()->focusWidget(), Qt::Key_Tab);
-    for (const ControlRow& row : TestedProgram().forms.front().controls) {
+    for (const ControlRow& row : Program().forms.front().controls) {
         if (row.kind != Kind::Button) continue;
         SCOPED_TRACE(Name(row.name).toStdString());
         QWidget* button = ButtonOf(windows, row.name);
@@ -164,39 +232,9 @@ TEST_F(DesktopChecks, TheButtonWithTheKeyboardFocusIsPlainlyMarked) {
     }
 }
 
-struct BoxCase {
-    drill::MessageStyle style;
-    CloseBy closeBy;
-    QMessageBox::Icon icon;
-};
-
-class MessageBoxes : public DesktopChecks, public ::testing::WithParamInterface<BoxCase> {};
-
-TEST_P(MessageBoxes, CloseByKeyAndAreReadAloudWithTheirText) {
-    const BoxCase& box = GetParam();
-    const std::vector<SeenMessage> seen = AnsweringMessages(
-        [&] { windows.ShowMessage(drill::RulesWarning, box.style, u"Tavrel"); },
-        box.closeBy);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_TRUE(seen[0].closedAsAsked);
-    EXPECT_EQ(seen[0].icon, box.icon);
-    EXPECT_EQ(seen[0].spokenRole, QAccessible::AlertMessage);
-    EXPECT_EQ(seen[0].spokenName, "Tavrel");
-    EXPECT_EQ(seen[0].spokenValue, QString::fromStdString(expected::RulesWarning));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryStyleByEnterAndEscape, MessageBoxes,
-    ::testing::Values(BoxCase{drill::MessageStyle::Warning, CloseBy::EnterKey, QMessageBox::Warning},
-                      BoxCase{drill::MessageStyle::Warning, CloseBy::EscapeKey, QMessageBox::Warning},
-                      BoxCase{drill::MessageStyle::Information, CloseBy::EnterKey, QMessageBox::Information},
-                      BoxCase{drill::MessageStyle::Information, CloseBy::EscapeKey, QMessageBox::Information},
-                      BoxCase{drill::MessageStyle::Plain, CloseBy::EnterKey, QMessageBox::NoIcon},
-                      BoxCase{drill::MessageStyle::Plain, CloseBy::EscapeKey, QMessageBox::NoIcon}));
-
-TEST_F(DesktopChecks, EveryControlIsReadAloudByNameAndRole) {
+TEST_P(DesktopChecks, EveryControlIsReadAloudByNameAndRole) {
     OpenEveryWindow();
-    for (const FormLayout& layout : TestedProgram().forms) {
+    for (const FormLayout& layout : Program().forms) {
         QAccessibleInterface* window = Accessible(windows.Window(layout.form));
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->role(), QAccessible::Window);
@@ -237,28 +275,19 @@ TEST_F(DesktopChecks, EveryControlIsReadAloudByNameAndRole) {
 
 // A desktop switching to a dark or high-contrast scheme while the program runs sets its palette on
 // the application; the windows and boxes must keep their light grounds and dark default texts.
-class DarkDesktop : public DesktopChecks {
-protected:
-    DarkDesktop() {
-        QPalette dark;
-        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
-                                               QPalette::Highlight, QPalette::ToolTipBase}) {
-            dark.setColor(role, QColor(0x20, 0x20, 0x20));
-        }
-        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                               QPalette::BrightText, QPalette::HighlightedText, QPalette::ToolTipText}) {
-            dark.setColor(role, Qt::white);
-        }
-        dark.setColor(QPalette::Light, QColor(0x40, 0x40, 0x40));
-        dark.setColor(QPalette::Dark, Qt::black);
-        QApplication::setPalette(dark);
-    }
-    ~DarkDesktop() override { QApplication::setPalette(DesignPalette()); }
+class OnADarkDesktop {
+public:
+    OnADarkDesktop() { QApplication::setPalette(DarkPalette()); }
+    ~OnADarkDesktop() { QApplication::setPalette(DesignPalette()); }
 };
 
-TEST_F(DarkDesktop, DefaultTextsStayBlackOnLightGroundsAndBoxesStayReadable) {
+class DarkDesktop : public DesktopChecks, public OnADarkDesktop {};
+
+INSTANTIATE_TEST_SUITE_P(Programs, DarkDesktop, ::testing::ValuesIn(Programs()), ProgramName());
+
+TEST_P(DarkDesktop, DefaultTextsStayBlackOnLightGrounds) {
     OpenEveryWindow();  // the main window was built before the switch, the others after it
-    for (const FormLayout& layout : TestedProgram().forms) {
+    for (const FormLayout& layout : Program().forms) {
         for (const ControlRow& row : layout.controls) {
             SCOPED_TRACE(Name(row.name).toStdString());
             const QWidget* control = Control(layout, row);
@@ -278,18 +307,12 @@ TEST_F(DarkDesktop, DefaultTextsStayBlackOnLightGroundsAndBoxesStayReadable) {
             }
         }
     }
-    const std::vector<SeenMessage> seen =
-        AnsweringMessages([&] { windows.ShowMessage(u"Опрос окончен.", drill::MessageStyle::Information, u"Tavrel"); });
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_GT(seen[0].palette.color(QPalette::Window).lightnessF(), 0.6);
-    EXPECT_GE(Contrast(seen[0].palette.color(QPalette::WindowText), seen[0].palette.color(QPalette::Window)), 7.0);
-    EXPECT_GE(Contrast(seen[0].palette.color(QPalette::ButtonText), seen[0].palette.color(QPalette::Button)), 7.0);
 }
 
-TEST_F(DesktopChecks, WindowsAreDrawnAtTheScreensPixelRatio) {
+TEST_P(DesktopChecks, WindowsAreDrawnAtTheScreensPixelRatio) {
     OpenEveryWindow();
     const double ratio = ExpectedRatio();
-    for (const FormLayout& layout : TestedProgram().forms) {
+    for (const FormLayout& layout : Program().forms) {
         SCOPED_TRACE(static_cast<int>(layout.form));
         QWidget* window = windows.Window(layout.form);
         ASSERT_NE(window, nullptr);
@@ -329,15 +352,80 @@ TEST_F(DesktopChecks, WindowsAreDrawnAtTheScreensPixelRatio) {
     }
 }
 
-TEST_F(DesktopChecks, MessageBoxIconsAreDrawnAtTheScreensPixelRatio) {
+// The choice drills: every prompt and every full text fits the label that shows it.
+class ChoiceDrillWindows : public DesktopChecks {};
+
+INSTANTIATE_TEST_SUITE_P(Programs, ChoiceDrillWindows, ::testing::ValuesIn(Programs(model::Variant::Choice)), ProgramName());
+
+TEST_P(ChoiceDrillWindows, EveryItemFitsTheItemLabel) {
+    const QLabel* item = LabelOf(windows, Form::Form1, drill::PromptLabel);
+    ASSERT_NE(item, nullptr);
+    ASSERT_FALSE(Facts().Items.empty());
+    for (const model::ChoiceItem& row : Facts().Items) {
+        for (const drill::Text& text : {row.Prompt, row.FullText}) {
+            const QString shown = ToQString(text);
+            EXPECT_LE(item->fontMetrics().horizontalAdvance(shown), item->contentsRect().width()) << shown.toStdString();
+        }
+    }
+}
+
+// The message box is the window layer's own, whichever program shows it: checked on the first
+// program's main window, once at each scale factor, at which the box and its icon are drawn anew.
+class TheMessageBox : public ::testing::Test, public StartedProgram {
+protected:
+    TheMessageBox() : StartedProgram(*model::ProgramsUnderTest().front().Windows) {}
+
+    std::vector<SeenMessage> Show(drill::MessageStyle style, CloseBy closeBy = CloseBy::OkButton) {
+        return AnsweringMessages([&] { windows.ShowMessage(drill::RulesWarning, style, Title()); }, closeBy);
+    }
+    static drill::TextView Title() { return model::ProgramsUnderTest().front().Facts.Title; }
+};
+
+struct BoxCase {
+    drill::MessageStyle style;
+    CloseBy closeBy;
+    QMessageBox::Icon icon;
+};
+
+class MessageBoxes : public TheMessageBox, public ::testing::WithParamInterface<BoxCase> {};
+
+TEST_P(MessageBoxes, CloseByKeyAndAreReadAloudWithTheirText) {
+    const BoxCase& box = GetParam();
+    const std::vector<SeenMessage> seen = Show(box.style, box.closeBy);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].closedAsAsked);
+    EXPECT_EQ(seen[0].icon, box.icon);
+    EXPECT_EQ(seen[0].spokenRole, QAccessible::AlertMessage);
+    EXPECT_EQ(seen[0].spokenName, ToQString(Title()));
+    EXPECT_EQ(seen[0].spokenValue, QString::fromStdString(expected::RulesWarning));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStyleByEnterAndEscape, MessageBoxes,
+    ::testing::Values(BoxCase{drill::MessageStyle::Warning, CloseBy::EnterKey, QMessageBox::Warning},
+                      BoxCase{drill::MessageStyle::Warning, CloseBy::EscapeKey, QMessageBox::Warning},
+                      BoxCase{drill::MessageStyle::Information, CloseBy::EnterKey, QMessageBox::Information},
+                      BoxCase{drill::MessageStyle::Information, CloseBy::EscapeKey, QMessageBox::Information},
+                      BoxCase{drill::MessageStyle::Plain, CloseBy::EnterKey, QMessageBox::NoIcon},
+                      BoxCase{drill::MessageStyle::Plain, CloseBy::EscapeKey, QMessageBox::NoIcon}));
+
+TEST_F(TheMessageBox, StaysReadableOnADarkDesktop) {
+    const OnADarkDesktop dark;
+    const std::vector<SeenMessage> seen = Show(drill::MessageStyle::Information);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_GT(seen[0].palette.color(QPalette::Window).lightnessF(), 0.6);
+    EXPECT_GE(Contrast(seen[0].palette.color(QPalette::WindowText), seen[0].palette.color(QPalette::Window)), 7.0);
+    EXPECT_GE(Contrast(seen[0].palette.color(QPalette::ButtonText), seen[0].palette.color(QPalette::Button)), 7.0);
+}
+
+TEST_F(TheMessageBox, IconsAreDrawnAtTheScreensPixelRatio) {
     const double ratio = ExpectedRatio();
     for (const QStyle::StandardPixmap icon : {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxInformation}) {
         const int size = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
         const QSize wanted = (QSizeF(size, size) * ratio).toSize();
         EXPECT_EQ(QApplication::style()->standardIcon(icon).actualSize(wanted), wanted) << "not a smaller bitmap scaled up";
     }
-    const std::vector<SeenMessage> seen =
-        AnsweringMessages([&] { windows.ShowMessage(u"Опрос окончен.", drill::MessageStyle::Information, u"Tavrel"); });
+    const std::vector<SeenMessage> seen = Show(drill::MessageStyle::Information);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_DOUBLE_EQ(seen[0].iconPixmap.devicePixelRatio(), ratio);
 }

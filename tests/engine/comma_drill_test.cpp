@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/comma_pass.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/transition_table.h"
 
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         Transition{"Unanswered_Restore", State::Unanswered, Control::Command3, {ShownSentence2}, 1, 0, 0},
         Transition{"Unanswered_Check", State::Unanswered, Control::Command4,
                    {"Label8 = Внимание лося привлёк звук послышавшийся сверху.", "Label5 = 1",
-                    "Label1 = Ошибка. Ваш ответ:"}, 1, 1, 1},
+                    "Label1 = " + expected::WrongVerdict}, 1, 1, 1},
         Transition{"Unanswered_Next", State::Unanswered, Control::Command5,
                    {"Label8 = ", "Label1 = ", "Label5 = 1", ShownSentence1, "Label7 = 2"}, 2, 0, 1},
         Transition{"Unanswered_Rules", State::Unanswered, Control::Command1, {CommaRulesWarningLine}, 1, 0, 0},
@@ -113,7 +114,7 @@ TEST(CommaDrill, OnlyTheExactSentencePasses) {
         pass.Start();
         pass.Type(c.typed);
         pass.Press(Control::Command4);
-        EXPECT_EQ(pass.platform.Caption(Control::Label1), c.right ? "Правильно" : "Ошибка. Ваш ответ:") << c.typed;
+        EXPECT_EQ(pass.platform.Caption(Control::Label1), c.right ? expected::RightVerdict : expected::WrongVerdict) << c.typed;
         EXPECT_EQ(pass.platform.Caption(Control::Label8), c.right ? "" : c.typed);
         EXPECT_EQ(pass.drill.ErrorCount(), c.right ? 0 : 1) << c.typed;
     }
@@ -140,7 +141,7 @@ TEST(CommaDrill, SecondCheckEmptiesTheBoxAndCountsNothing) {
     pass.Press(Control::Command4);
     EXPECT_EQ(pass.platform.log, Log{"Text1 := "});
     EXPECT_EQ(pass.drill.ErrorCount(), 1);
-    EXPECT_EQ(pass.platform.Caption(Control::Label1), "Ошибка. Ваш ответ:");
+    EXPECT_EQ(pass.platform.Caption(Control::Label1), expected::WrongVerdict);
 }
 
 TEST(CommaDrill, CorrectedTextAfterAWrongCheckMovesOnWithoutWarning) {

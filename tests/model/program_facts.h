@@ -5,6 +5,8 @@
 #include "engine/comma_drill.h"
 #include "engine/item_bank.h"
 #include "tests/model/reference_model.h"
+#include "tests/support/expected_texts.h"
+#include "tests/support/recording_platform.h"
 
 namespace model {
 

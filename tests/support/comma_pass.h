@@ -12,11 +12,10 @@
 
 namespace drill::testing {
 
-inline const std::string CommaRulesWarningLine =
-    expected::RulesWarningLine(48, "Luzema");
-inline const std::string RestoreWarningLine = "message 48 [Luzema] Повтор возможен до проверки.";
-inline const std::string ConfirmWarningLine = "message 48 [Luzema] Подтвердите Вашу расстановку запятых.";
-inline const std::string CommaEndLine = "message 64 [Luzema] Опрос окончен.";
+inline const std::string CommaRulesWarningLine = expected::RulesWarningLine(48, "Luzema");
+inline const std::string RestoreWarningLine = expected::MessageLine(48, "Luzema", expected::RestoreWarning);
+inline const std::string ConfirmWarningLine = expected::MessageLine(48, "Luzema", expected::ConfirmWarning);
+inline const std::string CommaEndLine = expected::MessageLine(64, "Luzema", expected::EndMessage);
 
 // The drill of a bank whose draw shows the sentences in the given order.
 struct CommaPass {

@@ -18,6 +18,7 @@
 #include "engine/controls.h"
 #include "engine/drill_session.h"
 #include "tests/model/programs_under_test.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/keyboard_testing.h"
 #include "windows/program_windows.h"
 
@@ -57,15 +58,6 @@ std::vector<Letter> LettersOf(std::u16string_view letters) {
         found.push_back(*known);
     }
     return found;
-}
-
-// The choice drills of the registry, with the keys each states.
-std::vector<const model::ProgramUnderTest*> ChoiceDrills() {
-    std::vector<const model::ProgramUnderTest*> drills;
-    for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) {
-        if (program.Facts.Kind == model::Variant::Choice) drills.push_back(&program);
-    }
-    return drills;
 }
 
 // One press of a key as the keyboard delivers it: the key, the text the active layout makes of it.
@@ -108,11 +100,12 @@ protected:
     QString Seen(Control label, Form form = Form::Form1) const { return LabelOf(windows, form, label)->text(); }
     QString Heard(Control label) const { return Accessible(LabelOf(windows, Form::Form1, label))->text(QAccessible::Name); }
     QString Focused() const { return pupil.Focused(); }
+    static const model::ProgramFacts& Facts() { return GetParam()->Facts; }
 
     // Every answer stroke of the program, the two buttons' strokes taking turns.
     std::vector<Stroke> AllStrokes() const {
-        const std::vector<Stroke> first = StrokesOf(drill::FirstAnswerButton, u'1', LettersOf(GetParam()->Facts.FirstLetters));
-        const std::vector<Stroke> second = StrokesOf(drill::SecondAnswerButton, u'2', LettersOf(GetParam()->Facts.SecondLetters));
+        const std::vector<Stroke> first = StrokesOf(drill::FirstAnswerButton, u'1', LettersOf(Facts().FirstLetters));
+        const std::vector<Stroke> second = StrokesOf(drill::SecondAnswerButton, u'2', LettersOf(Facts().SecondLetters));
         std::vector<Stroke> all;
         for (std::size_t i = 0; i < std::max(first.size(), second.size()); ++i) {
             if (i < first.size()) all.push_back(first[i]);
@@ -161,7 +154,7 @@ TEST_P(ChoiceKeyboard, AWholeRoundByKeysInBothLayouts) {
     for (int position = 1; position <= n; ++position) {
         SCOPED_TRACE("item " + std::to_string(position));
         EXPECT_EQ(Seen(drill::PositionLabel), QString::number(position));
-        EXPECT_EQ(Heard(drill::PositionLabel), "Задано вопросов: " + QString::number(position));
+        EXPECT_EQ(Heard(drill::PositionLabel), QString::fromStdString(Facts().PositionHeading + " " + std::to_string(position)));
         const drill::DrillItem& row = RowOnShow();
         ASSERT_EQ(Seen(drill::PromptLabel).toStdU16String(), row.Prompt);
 
@@ -180,14 +173,14 @@ TEST_P(ChoiceKeyboard, AWholeRoundByKeysInBothLayouts) {
 
         const Stroke& stroke = strokes[next++ % strokes.size()];
         SCOPED_TRACE(stroke.what);
-        const bool right = row.CorrectOption == (stroke.button == drill::FirstAnswerButton ? Profile().FirstOption
-                                                                                           : Profile().SecondOption);
+        const bool right = row.CorrectOption == (stroke.button == drill::FirstAnswerButton ? Facts().FirstOption
+                                                                                           : Facts().SecondOption);
         EXPECT_TRUE(Key(stroke).empty());
         if (!right) ++errors;
         EXPECT_EQ(Seen(drill::PromptLabel).toStdU16String(), row.FullText) << "the key answered";
-        EXPECT_EQ(Seen(drill::ErrorMarkLabel), right ? "" : "Была ошибка");
+        EXPECT_EQ(Seen(drill::ErrorMarkLabel), right ? "" : QString::fromStdString(expected::ErrorMark));
         EXPECT_EQ(Seen(drill::ErrorCountLabel), errorCount());
-        EXPECT_EQ(Heard(drill::ErrorCountLabel), ("Сделано  ошибок: " + errorCount()).trimmed());
+        EXPECT_EQ(Heard(drill::ErrorCountLabel), (QString::fromStdString(expected::ErrorCountHeading) + " " + errorCount()).trimmed());
         EXPECT_EQ(Focused(), "Command5") << "Enter takes the next item from here";
 
         const bool keypad = position % 2 == 0;
@@ -204,12 +197,12 @@ TEST_P(ChoiceKeyboard, AWholeRoundByKeysInBothLayouts) {
             EXPECT_EQ(Seen(drill::PromptLabel), prompt);
         } else {
             ASSERT_EQ(seen.size(), 1u);
-            EXPECT_EQ(seen[0].text, FromUtf16(Profile().EndMessage));
+            EXPECT_EQ(seen[0].text, FromUtf16(Facts().EndMessage));
             EXPECT_TRUE(seen[0].closedAsAsked) << "the end message closes with Enter";
         }
     }
     EXPECT_GE(next, strokes.size()) << "every stroke answered an item";
-    EXPECT_EQ(Heard(drill::ErrorCountLabel), "Сделано  ошибок: " + QString::number(errors));
+    EXPECT_EQ(Heard(drill::ErrorCountLabel), QString::fromStdString(expected::ErrorCountHeading) + " " + QString::number(errors));
 
     // After the round: the rules by F1, the result window where there is one, and "Выход", all by keys.
     KeyboardPupil::ExpectActive(Main());
@@ -254,7 +247,7 @@ TEST_P(ChoiceKeyboard, F1IsTheRulesButtonBeforeAndAfterAnAnswer) {
     });
     QTest::keyClick(KeyboardPupil::KeyTarget(), Qt::Key_F1);
     KeyboardPupil::ExpectActive(Main());
-    EXPECT_EQ(warnings, std::vector<QString>{FromUtf16(drill::RulesWarning)});
+    EXPECT_EQ(warnings, std::vector<QString>{QString::fromStdString(expected::RulesWarning)});
     EXPECT_EQ(windows.Window(Form::Form2), nullptr);
     EXPECT_EQ(Seen(drill::PromptLabel), prompt) << "no key reached the main window under the warning";
 
@@ -294,11 +287,11 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
     const auto named = [this](Control button) {
         return Accessible(ButtonOf(windows, button))->text(QAccessible::Description).toStdString();
     };
-    EXPECT_EQ(named(drill::RulesButton), "Клавиша F1");
+    EXPECT_EQ(named(drill::RulesButton), expected::RulesKeyNamed);
     EXPECT_EQ(named(drill::StartButton), "");
-    EXPECT_EQ(named(drill::FirstAnswerButton), GetParam()->Facts.FirstKeysNamed);
-    EXPECT_EQ(named(drill::SecondAnswerButton), GetParam()->Facts.SecondKeysNamed);
-    EXPECT_EQ(named(drill::NextButton), "Клавиша Enter");
+    EXPECT_EQ(named(drill::FirstAnswerButton), Facts().FirstKeysNamed);
+    EXPECT_EQ(named(drill::SecondAnswerButton), Facts().SecondKeysNamed);
+    EXPECT_EQ(named(drill::NextButton), expected::NextKeyNamed);
     EXPECT_EQ(named(drill::ExitButton), "");
     if (ButtonOf(windows, drill::ResultButton)) {
         EXPECT_EQ(named(drill::ResultButton), "");
@@ -309,14 +302,14 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
         QWidget* window = windows.Window(layout.form);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(Accessible(window)->text(QAccessible::Description).toStdString(),
-                  layout.form == Form::Form1 ? "" : "Клавиша Escape закрывает окно");
+                  layout.form == Form::Form1 ? "" : expected::SecondaryWindowKeysNamed);
         EXPECT_TRUE(window->toolTip().isEmpty());
         for (const QWidget* control : window->findChildren<QWidget*>()) EXPECT_TRUE(control->toolTip().isEmpty());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ChoiceDrills, ChoiceKeyboard, ::testing::ValuesIn(ChoiceDrills()),
-                         [](const auto& info) { return info.param->Facts.Name; });
+INSTANTIATE_TEST_SUITE_P(ChoiceDrills, ChoiceKeyboard, ::testing::ValuesIn(model::Programs(model::Variant::Choice)),
+                         model::ProgramName());
 
 }  // namespace
 }  // namespace drillwin::testing

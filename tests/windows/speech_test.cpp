@@ -17,9 +17,8 @@
 
 #include "engine/controls.h"
 #include "engine/drill_session.h"
-#include "programs/luzema/luzema.h"
-#include "programs/tavrel/tavrel.h"
 #include "tests/model/programs_under_test.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/window_testing.h"
 #include "windows/announcer.h"
 #include "windows/program_windows.h"
@@ -93,14 +92,14 @@ Phrases SaidOnceShown() {
     return Said();
 }
 
-// The choice drills of the registry, each with what it must say.
-std::vector<const model::ProgramUnderTest*> ChoiceDrills() {
-    std::vector<const model::ProgramUnderTest*> drills;
-    for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) {
-        if (program.Facts.Kind == model::Variant::Choice) drills.push_back(&program);
-    }
-    return drills;
+// The texts every program says alike, and what follows the item or sentence on show.
+const QString ErrorMark = QString::fromStdString(expected::ErrorMark);
+const QString ErrorCount = QString::fromStdString(expected::ErrorCountSaid);
+
+QString PositionSaid(const model::ProgramFacts& facts, int position) {
+    return QStringLiteral(" %1 %2.").arg(QString::fromStdString(facts.PositionHeading)).arg(position);
 }
+QString ErrorsSaid(int errors) { return QStringLiteral("%1 %2.").arg(ErrorCount).arg(errors); }
 
 class ChoiceSpeech : public ::testing::TestWithParam<const model::ProgramUnderTest*> {
 protected:
@@ -128,7 +127,7 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
         EXPECT_EQ(SaidOnceShown(), Phrases{QString::fromStdString(facts.ResultSaid)});
     }
     started.Press(drill::StartButton);
-    EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + ". Задано вопросов: 1."});
+    EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + "." + PositionSaid(facts, 1)});
     EXPECT_TRUE(started.Press(drill::StartButton).empty());
     EXPECT_EQ(Said(), Phrases{}) << "a refused press says nothing";
 
@@ -153,7 +152,7 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
             case 1:
                 started.Press(wrong);
                 ++errors;
-                EXPECT_EQ(Said(), Phrases{word + " Была ошибка. Сделано ошибок: " + QString::number(errors) + "."});
+                EXPECT_EQ(Said(), Phrases{word + " " + ErrorMark + ". " + ErrorsSaid(errors)});
                 started.Press(wrong);
                 started.Press(right);
                 EXPECT_EQ(Said(), Phrases{}) << "answers that change nothing say nothing";
@@ -172,11 +171,10 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
         const int boxesBefore = boxesShown;
         const std::vector<SeenMessage> boxes = started.Press(drill::NextButton);
         if (skipped) ++errors;
-        const QString errorCount = skipped ? " Сделано ошибок: " + QString::number(errors) + "." : QString();
+        const QString errorCount = skipped ? " " + ErrorsSaid(errors) : QString();
         if (position < n) {
             EXPECT_TRUE(boxes.empty());
-            EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + ". Задано вопросов: " +
-                                      QString::number(position + 1) + "." + errorCount});
+            EXPECT_EQ(Said(), Phrases{SaidPrompt(ItemOnShow().Prompt) + "." + PositionSaid(facts, position + 1) + errorCount});
             continue;
         }
         // The last press: what it changed is said before the box that ends the round.
@@ -190,45 +188,58 @@ TEST_P(ChoiceSpeech, AWholeRoundIsHeardPressByPressOnceEach) {
         started.Press(drill::ResultButton);
         const Phrases result = SaidOnceShown();
         ASSERT_EQ(result.size(), 1u);
-        EXPECT_TRUE(result[0].startsWith(QStringLiteral("Всего ошибок: %1 из %2. Из них: ").arg(errors).arg(n)))
+        // The total's heading, as the result window is read before the start.
+        const QString total = QString::fromStdString(facts.ResultSaid).section(u':', 0, 0);
+        EXPECT_TRUE(result[0].startsWith(total + QStringLiteral(": %1 из %2. ").arg(errors).arg(n)))
             << result[0].toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryChoiceDrill, ChoiceSpeech, ::testing::ValuesIn(ChoiceDrills()),
-                         [](const auto& info) { return info.param->Facts.Name; });
+INSTANTIATE_TEST_SUITE_P(EveryChoiceDrill, ChoiceSpeech, ::testing::ValuesIn(model::Programs(model::Variant::Choice)),
+                         model::ProgramName());
 
-class LuzemaSpeech : public ::testing::Test {
+class SentenceSpeech : public ::testing::TestWithParam<const model::ProgramUnderTest*> {
 protected:
-    QString Sentence() const { return ToQString(started.RowOnShow(luzema::Bank()).ShownText); }
+    // The sentence the box was given, and what it must hold to be right.
+    const model::Sentence& OnShow() const {
+        const QString shown = TextBoxOf(started.windows)->toPlainText();
+        for (const model::Sentence& sentence : facts.Sentences) {
+            if (ToQString(sentence.ShownText) == shown) return sentence;
+        }
+        ADD_FAILURE() << "the box holds no sentence of the bank: " << shown.toStdString();
+        return facts.Sentences.front();
+    }
+    QString Sentence() const { return ToQString(OnShow().ShownText); }
     void Type(const QString& text) { TextBoxOf(started.windows)->setPlainText(text); }
 
+    const model::ProgramFacts& facts = GetParam()->Facts;
+    const QString wrong = QString::fromStdString(expected::WrongVerdict);
     Listener listener;
-    StartedProgram started{luzema::Program()};
+    StartedProgram started{*GetParam()->Windows};
 };
 
-TEST_F(LuzemaSpeech, EachSentenceTheVerdictsAndTheRuleAreHeardOnce) {
+TEST_P(SentenceSpeech, EachSentenceTheVerdictsAndTheRuleAreHeardOnce) {
     started.Press(drill::StartButton);
     const QString first = Sentence();
-    EXPECT_EQ(Said(), Phrases{first + " Предложений: 1."});
+    EXPECT_EQ(Said(), Phrases{first + PositionSaid(facts, 1)});
 
     started.Press(drill::CheckButton);
-    EXPECT_EQ(Said(), Phrases{"Ошибка. Ваш ответ: " + first + " Сделано ошибок: 1."});
+    EXPECT_EQ(Said(), Phrases{wrong + " " + first + " " + ErrorsSaid(1)});
     started.Press(drill::CheckButton);
     EXPECT_EQ(Said(), Phrases{}) << "the box emptied by a second check says nothing";
 
     started.Press(drill::NextButton);
     const QString second = Sentence();
-    EXPECT_EQ(Said(), Phrases{second + " Предложений: 2."});
-    Type(ToQString(started.RowOnShow(luzema::Bank()).ExpectedText));
+    EXPECT_EQ(Said(), Phrases{second + PositionSaid(facts, 2)});
+    Type(ToQString(OnShow().ExpectedText));
     started.Press(drill::CheckButton);
-    EXPECT_EQ(Said(), Phrases{"Правильно."});
+    EXPECT_EQ(Said(), Phrases{QString::fromStdString(expected::RightVerdict) + "."});
     started.Press(drill::RulesButton);
-    EXPECT_EQ(SaidOnceShown(), Phrases{"Если причастный оборот стоит после определяемого слова, то он выделяется запятыми."});
+    EXPECT_EQ(SaidOnceShown(), Phrases{QString::fromStdString(facts.RulesSaid)});
 
     started.Press(drill::NextButton);
     const QString third = Sentence();
-    EXPECT_EQ(Said(), Phrases{third + " Предложений: 3."});
+    EXPECT_EQ(Said(), Phrases{third + PositionSaid(facts, 3)});
     started.Press(drill::RestoreButton);
     EXPECT_EQ(Said(), Phrases{}) << "the sentence restored as it stood";
     Type(third + ",,");
@@ -246,33 +257,35 @@ TEST_F(LuzemaSpeech, EachSentenceTheVerdictsAndTheRuleAreHeardOnce) {
     started.Press(drill::CheckButton);
     const Phrases verdict = Said();
     ASSERT_EQ(verdict.size(), 1u);
-    EXPECT_TRUE(verdict[0].startsWith("Ошибка. Ваш ответ: Мальчик, читающий книгу, сидел у окна."));
-    EXPECT_TRUE(verdict[0].endsWith("… Сделано ошибок: 2.")) << verdict[0].right(40).toStdString();
+    EXPECT_TRUE(verdict[0].startsWith(wrong + " Мальчик, читающий книгу, сидел у окна."));
+    EXPECT_TRUE(verdict[0].endsWith("… " + ErrorsSaid(2))) << verdict[0].right(40).toStdString();
     EXPECT_LT(verdict[0].size(), 500);
 
     started.Press(drill::NextButton);
-    EXPECT_EQ(Said(), Phrases{Sentence() + " Предложений: 4."});
+    EXPECT_EQ(Said(), Phrases{Sentence() + PositionSaid(facts, 4)});
 
-    const int n = luzema::Bank().Size();
-    for (int position = 4; position < n; ++position) {
+    for (int position = 4; position < facts.N; ++position) {
         started.Press(drill::NextButton);
-        EXPECT_EQ(Said(), Phrases{QStringLiteral("%1 Предложений: %2. Сделано ошибок: %3.").arg(Sentence()).arg(position + 1).arg(position - 1)});
+        EXPECT_EQ(Said(), Phrases{Sentence() + PositionSaid(facts, position + 1) + " " + ErrorsSaid(position - 1)});
     }
     const int boxesBefore = boxesShown;
     const std::vector<SeenMessage> boxes = started.Press(drill::NextButton);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Опрос окончен.");
+    EXPECT_EQ(boxes[0].text, ToQString(facts.EndMessage));
     EXPECT_EQ(boxesShown, boxesBefore + 1);
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(heard[0].boxesBefore, boxesBefore) << "said before the box";
-    EXPECT_EQ(Said(), Phrases{QStringLiteral("Сделано ошибок: %1.").arg(n - 1)});
+    EXPECT_EQ(Said(), Phrases{ErrorsSaid(facts.N - 1)});
 }
+
+INSTANTIATE_TEST_SUITE_P(EverySentenceDrill, SentenceSpeech, ::testing::ValuesIn(model::Programs(model::Variant::Comma)),
+                         model::ProgramName());
 
 // The phrase reaches the reader as a notification shown in the window's unseen status line: the
 // window's last accessible child, a status bar that no widget makes and nothing draws.
 TEST(StatusLine, NotificationsShowInAStatusBarThatIsTheWindowsLastChildAndDrawsNothing) {
     Listener listener;
-    StartedProgram started(tavrel::Program());
+    StartedProgram started(*model::ProgramsUnderTest().front().Windows);
     QWidget* main = started.Main();
     const int widgets = static_cast<int>(main->findChildren<QWidget*>().size());
     started.Press(drill::StartButton);
@@ -303,7 +316,7 @@ TEST(StatusLine, NotificationsShowInAStatusBarThatIsTheWindowsLastChildAndDrawsN
 // succession must each keep their own notification until the reader has had them.
 TEST(StatusLine, PhrasesSaidInQuickSuccessionKeepTheirOwnText) {
     Listener listener;
-    StartedProgram started(tavrel::Program());
+    StartedProgram started(*model::ProgramsUnderTest().front().Windows);
     const QStringList phrases = {"Один.", "Два.", "Три.", "Четыре."};
     for (const QString& phrase : phrases) Announce(started.Main(), phrase);
     Announce(started.Main(), QString());

@@ -13,7 +13,7 @@ model::ProgramFacts Facts() {
     facts.FirstOption = u"о";
     facts.SecondOption = u"е";
     facts.Title = u"Правописание Gondila";
-    facts.EndMessage = u"Опрос окончен. Посмотрите результат.";
+    facts.EndMessage = drill::testing::Utf16(expected::EndMessageToResult);
     facts.WarningStyle = model::PlainStyle;
     facts.EndStyle = model::PlainStyle;
     facts.CountBeforeFullText = false;

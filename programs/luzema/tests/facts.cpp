@@ -12,12 +12,13 @@ model::ProgramFacts Facts() {
     facts.Kind = model::Variant::Comma;
     facts.N = 9;
     facts.Title = u"Luzema";
-    facts.EndMessage = u"Опрос окончен.";
+    facts.EndMessage = drill::testing::Utf16(expected::EndMessage);
     facts.WarningStyle = model::WarningStyle;
     facts.EndStyle = model::InformationStyle;
     facts.Sentences = model::Sentences(Bank());
     facts.Buttons = {"Правило", "Начало", "Повтор, если текст испорчен", "Запятые расставлены", "Ещё предложение", "", "Выход"};
     facts.RulesSaid = "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.";
+    facts.AnswerBoxSaid = "Предложение";
     facts.WindowTitles = {"Tolvenir", "Правило"};
     facts.FocusOrder = {"Command1", "Command2", "Command4", "Command5", "Command7", "Text1", "Command3"};
     facts.PositionHeading = "Предложений:";

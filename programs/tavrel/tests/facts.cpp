@@ -13,7 +13,7 @@ model::ProgramFacts Facts() {
     facts.FirstOption = u"е";
     facts.SecondOption = u"и";
     facts.Title = u"Tavrel";
-    facts.EndMessage = u"Опрос окончен.";
+    facts.EndMessage = drill::testing::Utf16(expected::EndMessage);
     facts.WarningStyle = model::WarningStyle;
     facts.EndStyle = model::InformationStyle;
     facts.Items = model::Items(Profile.Bank);

@@ -1,6 +1,6 @@
-// A whole pass of Luzema played with the keyboard alone and followed the way a screen reader
-// follows it: the sentence, verdicts and counters are read from the accessibility tree. Every key
-// goes to whatever has the focus, as the desktop sends it.
+// The keyboard of the sentence drills, on their real windows: a whole pass played with the keyboard
+// alone and followed the way a screen reader follows it, the sentence, verdicts and counters read
+// from the accessibility tree. Every key goes to whatever has the focus, as the desktop sends it.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,27 +12,24 @@
 
 #include <algorithm>
 
+#include "engine/comma_drill.h"
 #include "engine/controls.h"
-#include "programs/luzema/luzema.h"
+#include "tests/model/programs_under_test.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/keyboard_testing.h"
 #include "windows/program_windows.h"
 
-namespace luzema {
+namespace drillwin::testing {
 namespace {
 
 using drill::Control;
 using drill::Form;
-using drillwin::testing::Accessible;
-using drillwin::testing::CloseBy;
-using drillwin::testing::KeyboardPupil;
-using drillwin::testing::SeenMessage;
-
 QString FromUtf16(drill::TextView text) { return QString::fromStdU16String(std::u16string(text)); }
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-class LuzemaKeyboard : public ::testing::Test {
+class SentenceKeyboard : public ::testing::TestWithParam<const model::ProgramUnderTest*> {
 protected:
-    LuzemaKeyboard() { windows.ShowMainWindow(); }
+    SentenceKeyboard() { windows.ShowMainWindow(); }
 
     QString Heard(Control label) { return Accessible(LabelOf(windows, Form::Form1, label))->text(QAccessible::Name); }
     QString SentenceHeard() { return Accessible(TextBoxOf(windows))->text(QAccessible::Value); }
@@ -52,23 +49,28 @@ protected:
         }
     }
 
-    drillwin::ProgramWindows windows{Program()};
+    // What a counter is heard as: its heading, then its value.
+    QString Position(int position) const { return FromUtf8(facts.PositionHeading) + " " + QString::number(position); }
+    QString Errors(int errors) const { return FromUtf8(expected::ErrorCountHeading) + " " + QString::number(errors); }
+
+    const model::ProgramFacts& facts = GetParam()->Facts;
+    ProgramWindows windows{*GetParam()->Windows};
     KeyboardPupil pupil{windows};
 };
 
-TEST_F(LuzemaKeyboard, TheSentenceBoxIsNamedAndEachKeyOnItsButton) {
+TEST_P(SentenceKeyboard, TheSentenceBoxIsNamedAndEachKeyOnItsButton) {
     QAccessibleInterface* box = Accessible(TextBoxOf(windows));
     EXPECT_EQ(box->role(), QAccessible::EditableText);
-    EXPECT_EQ(box->text(QAccessible::Name), "Предложение");
-    EXPECT_EQ(Described(TextBoxOf(windows)), "Клавиши Ctrl+Enter: Запятые расставлены");
-    EXPECT_EQ(Described(ButtonOf(windows, drill::RulesButton)), "Клавиша F1");
+    EXPECT_EQ(box->text(QAccessible::Name).toStdString(), facts.AnswerBoxSaid);
+    EXPECT_EQ(Described(TextBoxOf(windows)), expected::SubmitKeysNamed + ": " + facts.Caption(drill::CheckButton));
+    EXPECT_EQ(Described(ButtonOf(windows, drill::RulesButton)), expected::RulesKeyNamed);
     EXPECT_EQ(Described(ButtonOf(windows, drill::StartButton)), "");
     EXPECT_EQ(Described(ButtonOf(windows, drill::RestoreButton)), "");
-    EXPECT_EQ(Described(ButtonOf(windows, drill::CheckButton)), "Клавиши Ctrl+Enter");
-    EXPECT_EQ(Described(ButtonOf(windows, drill::NextButton)), "Клавиша Enter");
+    EXPECT_EQ(Described(ButtonOf(windows, drill::CheckButton)), expected::SubmitKeysNamed);
+    EXPECT_EQ(Described(ButtonOf(windows, drill::NextButton)), expected::NextKeyNamed);
     EXPECT_EQ(Described(ButtonOf(windows, drill::ExitButton)), "");
     windows.ShowWindow(Form::Form2);
-    EXPECT_EQ(Described(windows.Window(Form::Form2)), "Клавиша Escape закрывает окно");
+    EXPECT_EQ(Described(windows.Window(Form::Form2)), expected::SecondaryWindowKeysNamed);
     for (const Form form : {Form::Form1, Form::Form2}) {
         for (const QWidget* control : windows.Window(form)->findChildren<QWidget*>()) {
             EXPECT_TRUE(control->toolTip().isEmpty()) << "no text shows that the windows do not have";
@@ -76,20 +78,20 @@ TEST_F(LuzemaKeyboard, TheSentenceBoxIsNamedAndEachKeyOnItsButton) {
     }
 }
 
-TEST_F(LuzemaKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
-    EXPECT_EQ(Heard(Control::Label7), "Предложений:");
-    EXPECT_EQ(Heard(Control::Label5), "Сделано  ошибок:");
+TEST_P(SentenceKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
+    EXPECT_EQ(Heard(Control::Label7), FromUtf8(facts.PositionHeading));
+    EXPECT_EQ(Heard(Control::Label5), FromUtf8(expected::ErrorCountHeading));
     EXPECT_TRUE(pupil.TabAndPress(drill::StartButton, Qt::Key_Space).empty());
 
     int errors = 0;
-    for (int position = 1; position <= 9; ++position) {
+    for (int position = 1; position <= facts.N; ++position) {
         SCOPED_TRACE(position);
-        EXPECT_EQ(Heard(Control::Label7), "Предложений: " + QString::number(position));
+        EXPECT_EQ(Heard(Control::Label7), Position(position));
         EXPECT_EQ(pupil.Focused(), "Text1") << "the pupil types at once";
         const QString shown = SentenceHeard();
-        const auto row = std::find_if(Bank().Rows().begin(), Bank().Rows().end(),
-                                      [&](const drill::SentenceItem& item) { return FromUtf16(item.ShownText) == shown; });
-        ASSERT_NE(row, Bank().Rows().end()) << "the text box reads the sentence on show";
+        const auto row = std::find_if(facts.Sentences.begin(), facts.Sentences.end(),
+                                      [&](const model::Sentence& item) { return FromUtf16(item.ShownText) == shown; });
+        ASSERT_NE(row, facts.Sentences.end()) << "the text box reads the sentence on show";
         const QString expected = FromUtf16(row->ExpectedText);
         const bool keypad = position % 2 == 0;
         const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
@@ -106,14 +108,14 @@ TEST_F(LuzemaKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
                 const std::vector<SeenMessage> warning = pupil.Key(Qt::Key_Space, Qt::NoModifier, CloseBy::EscapeKey);
                 ASSERT_EQ(warning.size(), 1u);
                 EXPECT_TRUE(warning[0].closedAsAsked);
-                EXPECT_EQ(warning[0].spokenValue, "Подтвердите Вашу расстановку запятых.");
-                EXPECT_EQ(Heard(Control::Label7), "Предложений: " + QString::number(position));
+                EXPECT_EQ(warning[0].spokenValue, FromUtf8(expected::ConfirmWarning));
+                EXPECT_EQ(Heard(Control::Label7), Position(position));
                 EXPECT_EQ(pupil.Focused(), "Text1") << "back to the sentence";
                 EXPECT_TRUE(pupil.Key(enter, place | Qt::ControlModifier).empty());
                 ++errors;
-                EXPECT_EQ(Heard(Control::Label1), "Ошибка. Ваш ответ:");
+                EXPECT_EQ(Heard(Control::Label1), FromUtf8(expected::WrongVerdict));
                 EXPECT_EQ(Heard(Control::Label8), shown + "\n");
-                EXPECT_EQ(Heard(Control::Label5), "Сделано  ошибок: " + QString::number(errors));
+                EXPECT_EQ(Heard(Control::Label5), Errors(errors));
                 break;
             }
             case 1: {
@@ -127,14 +129,14 @@ TEST_F(LuzemaKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
                 TypeCommas(shown, expected);
                 EXPECT_EQ(SentenceHeard(), expected);
                 EXPECT_TRUE(pupil.Key(enter, place | Qt::ControlModifier).empty());
-                EXPECT_EQ(Heard(Control::Label1), "Правильно");
+                EXPECT_EQ(Heard(Control::Label1), FromUtf8(expected::RightVerdict));
                 break;
             }
             case 2: {
                 // After the check the rules open by F1 and close by Escape.
                 TypeCommas(shown, expected);
                 EXPECT_TRUE(pupil.Key(enter, place | Qt::ControlModifier).empty());
-                EXPECT_EQ(Heard(Control::Label1), "Правильно");
+                EXPECT_EQ(Heard(Control::Label1), FromUtf8(expected::RightVerdict));
                 EXPECT_TRUE(pupil.Key(Qt::Key_F1).empty());
                 EXPECT_TRUE(windows.Window(Form::Form2) && windows.Window(Form::Form2)->isVisible());
                 pupil.EscapeBackToMain(Form::Form2);
@@ -144,21 +146,24 @@ TEST_F(LuzemaKeyboard, WholePassByKeysAsAScreenReaderHearsIt) {
         EXPECT_EQ(pupil.Focused(), "Command5") << "Enter takes the next sentence from here";
 
         const std::vector<SeenMessage> seen = pupil.Key(enter, place);
-        if (position < 9) {
+        if (position < facts.N) {
             EXPECT_TRUE(seen.empty());
             EXPECT_EQ(Heard(Control::Label1), "");
-            EXPECT_EQ(Heard(Control::Label7), "Предложений: " + QString::number(position + 1));
+            EXPECT_EQ(Heard(Control::Label7), Position(position + 1));
         } else {
             ASSERT_EQ(seen.size(), 1u);
             EXPECT_TRUE(seen[0].closedAsAsked) << "the end message closes with Enter";
-            EXPECT_EQ(seen[0].spokenName, "Luzema");
-            EXPECT_EQ(seen[0].spokenValue, "Опрос окончен.");
+            EXPECT_EQ(seen[0].spokenName, FromUtf16(facts.Title));
+            EXPECT_EQ(seen[0].spokenValue, FromUtf16(facts.EndMessage));
         }
     }
-    EXPECT_EQ(Heard(Control::Label5), "Сделано  ошибок: 3");
+    EXPECT_EQ(Heard(Control::Label5), Errors(facts.N / 3));
     pupil.TabAndPress(drill::ExitButton, Qt::Key_Space);
     EXPECT_TRUE(windows.Ended());
 }
 
+INSTANTIATE_TEST_SUITE_P(SentenceDrills, SentenceKeyboard, ::testing::ValuesIn(model::Programs(model::Variant::Comma)),
+                         model::ProgramName());
+
 }  // namespace
-}  // namespace luzema
+}  // namespace drillwin::testing

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Hears with a real screen reader what the programs say: scripts/check-speech.sh
-# Installs what is missing (also Orca and what it runs on), builds Tavrel and Luzema, plays a whole
-# round of Tavrel and Luzema's first sentences by keyboard under Orca (tests/speech/orca_listen.sh:
-# a private X server, buses and Orca, nothing heard), prints what Orca said (SPEECH) after each press
-# (MARK), and checks every press for exactly the phrases it must make. The last line is PASS or FAIL;
+# Installs what is missing (also Orca and what it runs on), builds Tavrel and Luzema and what the
+# programs must say (build/tests/facts.json, as the C++ tests state it), plays a whole round of
+# Tavrel and Luzema's first sentences by keyboard under Orca (tests/speech/orca_listen.sh: a private
+# X server, buses and Orca, nothing heard), prints what Orca said (SPEECH) after each press (MARK),
+# and checks every press for exactly the phrases it must make. The last line is PASS or FAIL;
 # the exit status follows it. Takes about a minute after the build: after each press the driver waits
 # until Orca has heard it. SPEECH_LOG=FILE keeps the output of orca_listen.sh.
 set -euo pipefail
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 if ! { bash scripts/install-packages.sh speech &&
        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-       cmake --build build --target tavrel luzema; }; then
+       cmake --build build --target tavrel luzema program_facts_json; }; then
   echo "FAIL: the build"
   exit 1
 fi
@@ -23,4 +24,4 @@ if ! tests/speech/orca_listen.sh tests/speech/drive.sh build >"$log" 2>&1; then
   echo "FAIL: the programs were not played to the end under Orca"
   exit 1
 fi
-python3 tests/speech/check_speech.py "$log"
+python3 tests/speech/check_speech.py build/tests/facts.json "$log"

@@ -52,6 +52,8 @@ std::string Array(const Items& items, Write write) {
     return array + "]";
 }
 
+std::string Strings(const std::string& text) { return Quoted(text); }
+
 std::string ProgramJson(const model::ProgramUnderTest& program) {
     const model::ProgramFacts& facts = program.Facts;
     std::ostringstream out;
@@ -62,7 +64,7 @@ std::string ProgramJson(const model::ProgramUnderTest& program) {
         << ", \"end_message\": " << Quoted(facts.EndMessage) << ", \"warning_style\": " << facts.WarningStyle
         << ", \"end_style\": " << facts.EndStyle
         << ", \"count_before_full_text\": " << (facts.CountBeforeFullText ? "true" : "false")
-        << ", \"buttons\": " << Array(facts.Buttons, [](const std::string& caption) { return Quoted(caption); })
+        << ", \"buttons\": " << Array(facts.Buttons, Strings)
         << ", \"categories\": " << Array(facts.Categories, [](const model::Category& category) {
                return "{\"first\": " + std::to_string(category.First) + ", \"last\": " + std::to_string(category.Last) +
                       ", \"errors_label\": " + QuotedName(category.ErrorsLabel) +
@@ -83,7 +85,11 @@ std::string ProgramJson(const model::ProgramUnderTest& program) {
         << ", \"rules_said\": " << Quoted(facts.RulesSaid) << ", \"result_said\": " << Quoted(facts.ResultSaid)
         << ", \"first_letters\": " << Quoted(facts.FirstLetters) << ", \"second_letters\": " << Quoted(facts.SecondLetters)
         << ", \"first_keys_named\": " << Quoted(facts.FirstKeysNamed)
-        << ", \"second_keys_named\": " << Quoted(facts.SecondKeysNamed) << "}";
+        << ", \"second_keys_named\": " << Quoted(facts.SecondKeysNamed)
+        << ", \"answer_box_said\": " << Quoted(facts.AnswerBoxSaid)
+        << ", \"window_titles\": " << Array(facts.WindowTitles, Strings)
+        << ", \"focus_order\": " << Array(facts.FocusOrder, Strings)
+        << ", \"position_heading\": " << Quoted(facts.PositionHeading) << "}";
     return out.str();
 }
 
@@ -99,7 +105,15 @@ int main(int argc, char* argv[]) {
          << ", \"error_mark\": " << Quoted(expected::ErrorMark) << ", \"right_verdict\": " << Quoted(expected::RightVerdict)
          << ", \"wrong_verdict\": " << Quoted(expected::WrongVerdict)
          << ", \"restore_warning\": " << Quoted(expected::RestoreWarning)
-         << ", \"confirm_warning\": " << Quoted(expected::ConfirmWarning) << "},\n \"programs\": "
+         << ", \"confirm_warning\": " << Quoted(expected::ConfirmWarning)
+         << ", \"end_message\": " << Quoted(expected::EndMessage)
+         << ", \"end_message_to_result\": " << Quoted(expected::EndMessageToResult)
+         << ", \"error_count_heading\": " << Quoted(expected::ErrorCountHeading)
+         << ", \"error_count_said\": " << Quoted(expected::ErrorCountSaid)
+         << ", \"rules_key_named\": " << Quoted(expected::RulesKeyNamed)
+         << ", \"next_key_named\": " << Quoted(expected::NextKeyNamed)
+         << ", \"submit_keys_named\": " << Quoted(expected::SubmitKeysNamed)
+         << ", \"secondary_window_keys_named\": " << Quoted(expected::SecondaryWindowKeysNamed) << "},\n \"programs\": "
          << Array(model::ProgramsUnderTest(), ProgramJson) << "}\n";
     file.close();
     if (!file) {

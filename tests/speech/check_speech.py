@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Checks what Orca said while tests/speech/drive.sh played the programs.
 
-    tests/speech/check_speech.py ORCA_LISTEN_OUTPUT
+    tests/speech/check_speech.py FACTS_JSON ORCA_LISTEN_OUTPUT
+
+FACTS_JSON is what the programs must say, as the C++ tests state it (BUILD/tests/facts.json, target
+program_facts_json).
 
 The output of orca_listen.sh holds "MARK <program> <what> (<keys>)" for every press the driver made
 and the "SPEECH <phrase>" lines Orca said after it. Orca's own speech (the keys it echoes, the
@@ -12,21 +15,9 @@ error mark and count when wrong) after an answer, nothing after a press that cha
 rules when they open, and what changed before the alert that ends the round. Exit status 0 when
 every press passes.
 """
+import json
 import re
 import sys
-
-RULES = {
-    "tavrel": "При-. Если приставка обозначает присоединение, приближение, близость или неполное действие. "
-              "Пре-. Если приставка близка по значению к слову ОЧЕНЬ или к приставке ПЕРЕ-. Например: "
-              "привинтить (присоединение). прекрасный (= очень). преграда (перегородить). Исключения: "
-              "прекратить, приобрести, приготовить, преобразовать, привыкать, преодолевать, пригласить, "
-              "присмотреться, присутствовать.",
-    "luzema": "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.",
-}
-TITLES = {"tavrel": "Tavrel", "luzema": "Luzema"}
-RULES_WARNING = "Вначале дайте ответ, затем можете повторить правило."
-END_MESSAGE = "Опрос окончен."
-POSITION_HEADING = {"tavrel": "Задано вопросов", "luzema": "Предложений"}
 
 MARK = re.compile(r"^MARK (\S+) (\S+)")
 
@@ -46,11 +37,13 @@ def segments(lines):
     return out
 
 
-def split_own(phrases):
+def split_own(phrases, texts):
     """(the program's phrases, Orca's own) of one press: Orca's own are the keys it echoes (they end
     in a blank), the control or window that takes the focus with the text it reads of it, and a
     message box from "alert" to its OK button. The keys a control answers to ("Клавиша F1") are its
     accessible description, read with it."""
+    # The first word of a key's name: "Клавиша", or "Клавиши" where it is a combination.
+    named = tuple(texts[key].split()[0] for key in ("rules_key_named", "submit_keys_named"))
     ours, own = [], []
     in_box = after_text = False
     for phrase in phrases:
@@ -58,7 +51,7 @@ def split_own(phrases):
             continue
         if phrase.startswith("alert "):
             in_box = True
-        focus = re.search(r"(^| )(push button|frame|text)\.$", phrase) or phrase.startswith("Клавиш")
+        focus = re.search(r"(^| )(push button|frame|text)\.$", phrase) or phrase.startswith(named)
         if in_box or after_text or focus:
             own.append(phrase)
             after_text = phrase.endswith("text.")  # the line of the text box that took the focus follows
@@ -72,8 +65,11 @@ def split_own(phrases):
 class Round:
     """What a program has shown so far, as the checker follows it from the phrases."""
 
-    def __init__(self, program):
-        self.program = program
+    def __init__(self, facts, texts):
+        self.facts = facts
+        self.texts = texts
+        # "Сделано ошибок: 2.", as every program says its error count.
+        self.errors_said = re.escape(texts["error_count_said"]) + r" (?P<e>\d+)\."
         self.position = 0
         self.errors = 0
         self.answered = False
@@ -82,9 +78,9 @@ class Round:
     def item(self, phrase):
         """Checks the phrase that shows the next item and follows the round to it (to what was
         said, so that one fault is told once); returns the faults."""
-        heading = POSITION_HEADING[self.program]
+        heading = re.escape(self.facts["position_heading"])
         expected_errors = self.errors + (1 if self.position and not self.answered else 0)
-        m = re.fullmatch(r"(?P<item>.+?)\.? %s: (?P<k>\d+)\.(?: Сделано ошибок: (?P<e>\d+)\.)?" % heading, phrase)
+        m = re.fullmatch(r"(?P<item>.+?)\.? %s (?P<k>\d+)\.(?: %s)?" % (heading, self.errors_said), phrase)
         if not m:
             return ["not an item with its position: %r" % phrase]
         faults = []
@@ -93,7 +89,7 @@ class Round:
             faults.append("position %s, expected %d" % (m["k"], self.position + 1))
         if said_errors != expected_errors:
             faults.append("error count %d said, expected %d" % (said_errors, expected_errors))
-        if self.program == "tavrel":
+        if self.facts["kind"] == "choice":
             before, gap, after = m["item"].partition("пропуск")
             if not gap:
                 faults.append("the gap is not said as a word: %r" % m["item"])
@@ -106,16 +102,18 @@ class Round:
     def verdict(self, phrase):
         """Checks the phrase that answers the item on show; returns the faults."""
         self.answered = True
-        if self.program == "luzema":
-            if phrase == "Правильно.":
+        choice = self.facts["kind"] == "choice"
+        if not choice:
+            if phrase == self.texts["right_verdict"] + ".":
                 return []
-            m = re.fullmatch(r"Ошибка\. Ваш ответ: .+ Сделано ошибок: (?P<e>\d+)\.", phrase)
+            m = re.fullmatch(r"%s .+ %s" % (re.escape(self.texts["wrong_verdict"]), self.errors_said), phrase)
         else:
-            m = re.fullmatch(r"(?P<word>[^.]+)\.(?: Была ошибка\. Сделано ошибок: (?P<e>\d+)\.)?", phrase)
+            m = re.fullmatch(r"(?P<word>[^.]+)\.(?: %s\. %s)?" % (re.escape(self.texts["error_mark"]), self.errors_said),
+                             phrase)
         if not m:
             return ["not a verdict: %r" % phrase]
         faults = []
-        if self.program != "luzema":
+        if choice and self.gap:  # none where the item itself was not understood, a fault told already
             before, after = self.gap
             word = m["word"]
             if not (word.startswith(before) and word.endswith(after) and len(word) > len(before) + len(after)):
@@ -127,14 +125,21 @@ class Round:
         return faults
 
 
-def check(segs):
+def check(segs, facts):
+    """facts: the facts file read, {"texts": {...}, "programs": [...]}; a program by its lower-case name."""
+    texts = facts["texts"]
+    programs = {p["name"].lower(): p for p in facts["programs"]}
     faults = []
     rounds = {}
     for index, (program, what, phrases) in enumerate(segs):
         if what == "end-of-run":
             continue
-        game = rounds.setdefault(program, Round(program))
-        ours, own = split_own(phrases)
+        if program not in programs:
+            faults.append("press %d: no facts of the program %r" % (index + 1, program))
+            continue
+        own_facts = programs[program]
+        game = rounds.setdefault(program, Round(own_facts, texts))
+        ours, own = split_own(phrases, texts)
         where = "press %d (%s %s)" % (index + 1, program, what)
 
         def expect_count(n):
@@ -159,21 +164,22 @@ def check(segs):
                     faults.append("%s: the verdict comes after the focus speech" % where)
         elif what == "rules-refused":
             expect_count(0)
-            if "alert %s." % TITLES[program] not in own or RULES_WARNING not in own:
+            if "alert %s." % own_facts["title"] not in own or texts["rules_warning"] not in own:
                 faults.append("%s: no warning box said: %r" % (where, own))
         elif what == "rules":
-            if expect_count(1) and ours[0] != RULES[program]:
+            if expect_count(1) and ours[0] != own_facts["rules_said"]:
                 faults.append("%s: the rules read as %r" % (where, ours[0]))
             if not any(p.endswith(" frame.") for p in own):
                 faults.append("%s: the rules window's frame is not said" % where)
         elif what == "end":
             skipped = not game.answered
             if expect_count(1 if skipped else 0) and skipped:
-                if ours[0] != "Сделано ошибок: %d." % (game.errors + 1):
+                if ours[0] != "%s %d." % (texts["error_count_said"], game.errors + 1):
                     faults.append("%s: %r, expected the new error count" % (where, ours[0]))
-            if END_MESSAGE not in own:
+            end_message = own_facts["end_message"]
+            if end_message not in own:
                 faults.append("%s: the end of the round is not said" % where)
-            elif ours and phrases.index(ours[0]) > phrases.index(END_MESSAGE):
+            elif ours and phrases.index(ours[0]) > phrases.index(end_message):
                 faults.append("%s: the error count is said after the box" % where)
         else:
             faults.append("%s: the driver's press is unknown" % where)
@@ -181,7 +187,11 @@ def check(segs):
 
 
 def main():
+    if len(sys.argv) != 3:
+        sys.exit("usage: check_speech.py FACTS_JSON ORCA_LISTEN_OUTPUT")
     with open(sys.argv[1], encoding="utf-8") as f:
+        facts = json.load(f)
+    with open(sys.argv[2], encoding="utf-8") as f:
         lines = f.readlines()
     for line in lines:
         if line.startswith(("SPEECH ", "MARK ")):
@@ -189,7 +199,7 @@ def main():
         if line.strip() == "MARK end":
             break  # what follows belongs to no press
     segs = segments(lines)
-    faults = check(segs)
+    faults = check(segs, facts)
     presses = sum(1 for _, what, _ in segs if what not in ("move", "refocus", "type", "end-of-run"))
     if presses == 0:
         faults.append("no press was heard: did Orca start?")

@@ -123,6 +123,8 @@ press type ctrl+End BackSpace comma period
 press answer ctrl+Return
 # Orca can stall in the middle of an event until the next input reaches it: harmless keys until the
 # last press's verdict is heard.
-heard_when "the last verdict" shift logged_since "$pressed_at" "SPEECH OUTPUT: 'Ошибка. Ваш ответ:"
+wrong_verdict=$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["texts"]["wrong_verdict"])' \
+  "$build/tests/facts.json")
+heard_when "the last verdict" shift logged_since "$pressed_at" "SPEECH OUTPUT: '$wrong_verdict"
 echo "MARK end"
 stop

@@ -77,12 +77,15 @@ constexpr drill::SentenceItem kTwoSentences[] = {
     {2, u"Внимание лося привлёк звук послышавшийся сверху.", u"Внимание лося привлёк звук, послышавшийся сверху."},
 };
 
+const Text kEnd = drill::testing::Utf16(expected::EndMessage);
+const Text kEndToResult = drill::testing::Utf16(expected::EndMessageToResult);
+
 const drill::DrillProfile kOneItem{
     .Bank = drill::ItemBank(kOneRow),
     .FirstOption = u"о",
     .SecondOption = u"е",
     .MessageTitle = u"Один",
-    .EndMessage = u"Опрос окончен.",
+    .EndMessage = kEnd,
     .WarningIcon = drill::MessageStyle::Warning,
     .EndIcon = drill::MessageStyle::Information,
 };
@@ -91,7 +94,7 @@ const drill::DrillProfile kTallied{
     .FirstOption = u"о",
     .SecondOption = u"е",
     .MessageTitle = u"Три",
-    .EndMessage = u"Опрос окончен. Посмотрите результат.",
+    .EndMessage = kEndToResult,
     .WrongAnswer = drill::WrongAnswerWrites::FullTextThenCount,
     .Categories = kTwoCategories,
 };
@@ -104,7 +107,7 @@ ProgramFacts OneItemFacts() {
     facts.FirstOption = u"о";
     facts.SecondOption = u"е";
     facts.Title = u"Один";
-    facts.EndMessage = u"Опрос окончен.";
+    facts.EndMessage = kEnd;
     facts.WarningStyle = 48;
     facts.EndStyle = 64;
     facts.Items = Items(kOneItem.Bank);
@@ -117,7 +120,7 @@ ProgramFacts TalliedFacts() {
     facts.Name = "ThreeItems";
     facts.N = 3;
     facts.Title = u"Три";
-    facts.EndMessage = u"Опрос окончен. Посмотрите результат.";
+    facts.EndMessage = kEndToResult;
     facts.WarningStyle = 0;
     facts.EndStyle = 0;
     facts.CountBeforeFullText = false;
@@ -133,7 +136,7 @@ ProgramFacts TwoSentencesFacts() {
     facts.Kind = Variant::Comma;
     facts.N = 2;
     facts.Title = u"Luzema";
-    facts.EndMessage = u"Опрос окончен.";
+    facts.EndMessage = kEnd;
     facts.WarningStyle = WarningStyle;
     facts.EndStyle = InformationStyle;
     facts.Sentences = Sentences(kSentences);

@@ -59,20 +59,29 @@ press() {  # press WHAT KEY...
   heard "$program $what ($*)"
 }
 
-start() {  # start PROGRAM TITLE
+# What the C++ tests state the programs show (BUILD/tests/facts.json, tests/model/facts_json.cpp).
+facts() {  # facts PYTHON: prints the expression, of `texts` and `programs` (by lower-case name)
+  python3 -c 'import json, sys
+facts = json.load(open(sys.argv[1]))
+programs = {p["name"].lower(): p for p in facts["programs"]}
+print(eval(sys.argv[2], {"texts": facts["texts"], "programs": programs}))' "$build/tests/facts.json" "$1"
+}
+
+start() {  # start PROGRAM
   program=$1
-  local before
+  local before title
   before=$(log_size)
+  title=$(facts "programs['$1']['window_titles'][0]")  # the main window's
   # Not on the driver's output: orca_listen.sh reads it until every writer has gone.
   "$build/programs/$1/$1" >/dev/null 2>&1 &
   app=$!
-  main=$(timeout 30 xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
-  [[ -n "$main" ]] || { echo "drive.sh: no window $2" >&2; exit 1; }
+  main=$(timeout 30 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+  [[ -n "$main" ]] || { echo "drive.sh: no window $title" >&2; exit 1; }
   # The window takes the focus once Orca knows the program and has read what it made while starting.
   heard_when "Orca to know $1" "" logged_since "$before" "[application | $1]"
   heard "the start of $1"
   xdotool windowfocus --sync "$main"
-  heard "the focus of $2"
+  heard "the focus of $title"
 }
 
 stop() {  # ends the program, which is still running
@@ -87,7 +96,7 @@ trap '[[ -z "$app" ]] || kill "$app" 2>/dev/null || true' EXIT
 # Tavrel, a whole round, as a pupil plays it by ear: 1 and 2 answer wherever the focus is, the focus
 # then goes to "Ещё слово" and Enter takes the next item; Space there skips one; F1 asks for the
 # rules, Escape closes them. The focus starts on Правила; Tab goes on to Начало.
-start tavrel Tavrel
+start tavrel
 press move Tab
 press start Return
 press again Return
@@ -112,7 +121,7 @@ stop
 
 # Luzema, two sentences: the first checked as it stands, the second with a comma where none belongs.
 # Each new sentence takes the focus into the text box; Ctrl+Enter checks it.
-start luzema Tolvenir
+start luzema
 press move Tab
 press start Return
 press answer ctrl+Return
@@ -123,8 +132,7 @@ press type ctrl+End BackSpace comma period
 press answer ctrl+Return
 # Orca can stall in the middle of an event until the next input reaches it: harmless keys until the
 # last press's verdict is heard.
-wrong_verdict=$(python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["texts"]["wrong_verdict"])' \
-  "$build/tests/facts.json")
+wrong_verdict=$(facts "texts['wrong_verdict']")
 heard_when "the last verdict" shift logged_since "$pressed_at" "SPEECH OUTPUT: '$wrong_verdict"
 echo "MARK end"
 stop

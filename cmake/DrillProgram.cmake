@@ -4,6 +4,9 @@ include(GNUInstallDirs)
 set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of the desktop ids")
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
+if(EMSCRIPTEN)
+  include(WebSite)
+endif()
 
 # What the build draws of the SVG files (windows/picture_store.h). With Qt's SVG module at run
 # time: the pictures at the pixel ratios of the common screens, 1 and 2; a program's icon
@@ -40,6 +43,12 @@ function(drill_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "RESULT_WINDOW" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
   add_library(${name}_program STATIC ${ARG_SOURCES})
+  # The web edition: the program's page, and nothing of the desktop's.
+  if(EMSCRIPTEN)
+    target_link_libraries(${name}_program PUBLIC drill_ui)
+    drill_add_web_page(${name} "${ARG_MENU_NAME}" ${ARG_ASSETS})
+    return()
+  endif()
   target_link_libraries(${name}_program PUBLIC drill_windows)
   # The SVG files themselves only where they can be drawn at run time.
   if(TARGET Qt6::Svg)

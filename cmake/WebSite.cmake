@@ -9,9 +9,11 @@ set(DRILL_WEB_POLICY "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; 
 # What a page says where the browser runs no scripts or has no WebAssembly.
 set(DRILL_WEB_NEEDS "Для упражнения нужен браузер с включёнными скриптами и WebAssembly.")
 # One file a page: the WebAssembly inlined in the script, so that nothing is fetched that a page
-# opened from disk could not fetch; embind without generated code, which the policy forbids.
+# opened from disk could not fetch, and compiled at once from there (the asynchronous way would first
+# fetch the inlined data, a request the policy refuses); embind without generated code, which the
+# policy forbids.
 set(DRILL_WEB_LINK_OPTIONS -lembind -sENVIRONMENT=web -sSINGLE_FILE=1 -sDYNAMIC_EXECUTION=0
-  -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 --pre-js ${PROJECT_SOURCE_DIR}/web/no_webassembly.js)
+  -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 --pre-js ${PROJECT_SOURCE_DIR}/web/no_webassembly.js)
 # The Liberation faces, metric-compatible stand-ins for the design's, shipped for the systems that
 # have neither: subset to what the programs show and what either keyboard layout types.
 set(DRILL_WEB_FONT_FOLDER /usr/share/fonts/truetype/liberation)

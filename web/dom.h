@@ -16,7 +16,8 @@ val Document();
 // A new element of the tag, appended to the parent.
 val Append(val parent, const char* tag);
 // The engine's UTF-16 texts cross to the page and back code unit for code unit: whatever a text
-// box held (lone surrogates included) comes back unchanged.
+// box held (lone surrogates included) comes back unchanged. Every text that is not ASCII crosses so:
+// a char string reaches the page byte for byte, as Latin-1.
 val Js(std::u16string_view text);
 std::u16string FromJs(const val& text);
 // "12px".

@@ -43,7 +43,7 @@ void MessageBox::Open(drill::TextView text, drill::MessageStyle style, drill::Te
     icon_.set("hidden", !warning && !information);
     if (warning || information) {
         icon_.set("src", warning ? "drill/warning.svg" : "drill/information.svg");
-        icon_.set("alt", warning ? "Предупреждение" : "Информация");
+        icon_.set("alt", Js(warning ? u"Предупреждение" : u"Информация"));
     }
     open_ = true;
     dialog_.call<void>("showModal");

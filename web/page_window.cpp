@@ -102,9 +102,9 @@ PageWindow::PageWindow(const drillui::FormLayout& layout, val desk)
         Append(caption, "span").set("textContent", Js(layout.caption));
         close_ = Append(caption, "button");
         close_.set("type", "button");
-        close_.set("textContent", "×");
-        close_.set("title", "Закрыть");
-        close_.call<void>("setAttribute", val("aria-label"), val("Закрыть"));
+        close_.set("textContent", Js(u"×"));
+        close_.set("title", Js(u"Закрыть"));
+        close_.call<void>("setAttribute", val("aria-label"), Js(u"Закрыть"));
     }
     // The main window is the page's own; the others are regions of it, named by their captions.
     inner_ = Append(body, main ? "div" : "section");

@@ -9,13 +9,6 @@ namespace model {
 
 namespace {
 
-const Text kWarning = u"Вначале дайте ответ, затем можете повторить правило.";
-const Text kErrorMark = u"Была ошибка";
-const Text kRight = u"Правильно";
-const Text kWrong = u"Ошибка. Ваш ответ:";
-const Text kRestoreWarning = u"Повтор возможен до проверки.";
-const Text kConfirmWarning = u"Подтвердите Вашу расстановку запятых.";
-
 std::string FormText(Form form) { return "Form" + std::to_string(static_cast<int>(form) + 1); }
 
 std::string ControlText(Control control) {
@@ -121,7 +114,7 @@ void Model::AnswerItem(const Text& option) {
     ++answerCount_;
     if (answerCount_ == 1 && option != current_.CorrectOption) {
         RaiseError(current_.Number);
-        SetCaption(Form::Form1, Control::Label8, kErrorMark);
+        SetCaption(Form::Form1, Control::Label8, texts::ErrorMark);
         if (facts_.HasResultWindow()) {
             // With result categories the full text comes before the count.
             SetCaption(Form::Form1, Control::Label1, current_.FullText);
@@ -226,7 +219,7 @@ void Model::StartPass() {
 
 void Model::RestoreSentence() {
     if (answerCount_ != 0) {
-        Message(kRestoreWarning, facts_.WarningStyle);
+        Message(texts::RestoreWarning, facts_.WarningStyle);
         return;
     }
     SetText(shownText_);
@@ -241,19 +234,19 @@ void Model::CheckCommas() {
     }
     const Text answer = textBox_;
     if (answer == expectedText_) {
-        SetCaption(Form::Form1, Control::Label1, kRight);
+        SetCaption(Form::Form1, Control::Label1, texts::RightVerdict);
         return;
     }
     errorCount_ = (errorCount_ + 1) % 256;
     SetCaption(Form::Form1, Control::Label8, answer);
     SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
-    SetCaption(Form::Form1, Control::Label1, kWrong);
+    SetCaption(Form::Form1, Control::Label1, texts::WrongVerdict);
 }
 
 void Model::NextSentence() {
     if (position_ == 0) return;
     if (textBox_ != shownText_ && answerCount_ == 0) {
-        Message(kConfirmWarning, facts_.WarningStyle);
+        Message(texts::ConfirmWarning, facts_.WarningStyle);
         return;
     }
     SetCaption(Form::Form1, Control::Label8, u"");
@@ -286,7 +279,7 @@ void Model::LoadSentence() {
 bool Model::RulesAllowed() {
     if (position_ > facts_.N) return true;
     if (position_ > 0 && answerCount_ == 0) {
-        Message(kWarning, facts_.WarningStyle);
+        Message(texts::RulesWarning, facts_.WarningStyle);
         return false;
     }
     return true;

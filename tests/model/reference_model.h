@@ -19,6 +19,16 @@ using drill::Control;
 using drill::Form;
 using drill::Text;
 
+// The texts the drills show alike, as the model states them.
+namespace texts {
+inline const Text RulesWarning = u"Вначале дайте ответ, затем можете повторить правило.";
+inline const Text ErrorMark = u"Была ошибка";
+inline const Text RightVerdict = u"Правильно";
+inline const Text WrongVerdict = u"Ошибка. Ваш ответ:";
+inline const Text RestoreWarning = u"Повтор возможен до проверки.";
+inline const Text ConfirmWarning = u"Подтвердите Вашу расстановку запятых.";
+}  // namespace texts
+
 struct ChoiceItem {
     int Number = 0;
     Text Prompt;

@@ -14,3 +14,16 @@ inline std::string RulesWarningLine(int style, const std::string& title) {
 }
 
 }  // namespace expected
+
+namespace expected {
+
+// How a screen reader is told the keys of the buttons and windows every program has.
+inline const std::string RulesKeyNamed = "Клавиша F1";
+inline const std::string NextKeyNamed = "Клавиша Enter";
+inline const std::string WindowKeysNamed = "Клавиша Escape закрывает окно";
+// Luzema's answer box: its name, its description, and the description of the button it submits to.
+inline const std::string AnswerBoxNamed = "Предложение";
+inline const std::string AnswerBoxKeysNamed = "Клавиши Ctrl+Enter: Запятые расставлены";
+inline const std::string SubmitKeysNamed = "Клавиши Ctrl+Enter";
+
+}  // namespace expected

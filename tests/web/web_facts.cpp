@@ -10,6 +10,7 @@
 #include "tests/model/program_facts.h"
 #include "tests/model/programs_under_test.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/latin_places.h"
 #include "windows/program.h"
 
 namespace {
@@ -167,6 +168,13 @@ int main() {
     texts.Field("answerBoxKeysNamed", Quoted(std::string_view(expected::AnswerBoxKeysNamed)));
     texts.Field("submitKeysNamed", Quoted(std::string_view(expected::SubmitKeysNamed)));
     all.Field("texts", texts.Object());
+    all.Field("latinPlaces", Array(expected::LatinPlaces, [](const expected::LatinPlace& place) {
+        Json one;
+        one.Field("cyrillic", Quoted(std::u16string_view(&place.cyrillic, 1)));
+        one.Field("latin", Quoted(std::u16string_view(&place.latin, 1)));
+        one.Field("latinShifted", Quoted(std::u16string_view(&place.latinShifted, 1)));
+        return one.Object();
+    }));
     std::string programs = "[";
     for (const model::ProgramUnderTest& program : model::ProgramsUnderTest()) {
         if (!program.Windows) continue;

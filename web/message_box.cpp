@@ -15,11 +15,18 @@ val Child(val parent, const char* tag, const char* className) {
 MessageBox::MessageBox(val page, std::function<void()> closed)
     : dialog_(Append(page, "dialog")),
       title_(Child(dialog_, "div", "caption")),
-      icon_(Child(Child(dialog_, "div", "message"), "img", "icon")),
-      text_(Append(icon_["parentNode"], "p")),
+      message_(Child(dialog_, "div", "message")),
+      warning_(Child(message_, "img", "icon")),
+      information_(Child(message_, "img", "icon")),
+      text_(Append(message_, "p")),
       ok_(Append(Child(dialog_, "div", "buttons"), "button")),
       closed_(std::move(closed)),
       okPressed_(ok_, "click", [this](val) { dialog_.call<void>("close"); }),
+      // A click on the windows behind lands on the box's backdrop: it must not take the keyboard
+      // from the box, which Enter then closes.
+      backdropPressed_(dialog_, "mousedown", [this](val event) {
+          if (event["target"].strictlyEquals(dialog_)) event.call<void>("preventDefault");
+      }),
       // Escape closes the dialog as "OK" does.
       dialogClosed_(dialog_, "close", [this](val) {
           open_ = false;
@@ -31,6 +38,11 @@ MessageBox::MessageBox(val page, std::function<void()> closed)
     text_.set("id", "message-text");
     dialog_.call<void>("setAttribute", val("aria-labelledby"), val("message-title"));
     dialog_.call<void>("setAttribute", val("aria-describedby"), val("message-text"));
+    // Both icons from the start, so that each is drawn the moment its box opens.
+    warning_.set("src", "drill/warning.svg");
+    warning_.set("alt", Js(u"Предупреждение"));
+    information_.set("src", "drill/information.svg");
+    information_.set("alt", Js(u"Информация"));
     ok_.set("type", "button");
     ok_.set("textContent", "OK");
 }
@@ -38,13 +50,8 @@ MessageBox::MessageBox(val page, std::function<void()> closed)
 void MessageBox::Open(drill::TextView text, drill::MessageStyle style, drill::TextView title) {
     title_.set("textContent", Js(title));
     text_.set("textContent", Js(text));
-    const bool warning = style == drill::MessageStyle::Warning;
-    const bool information = style == drill::MessageStyle::Information;
-    icon_.set("hidden", !warning && !information);
-    if (warning || information) {
-        icon_.set("src", warning ? "drill/warning.svg" : "drill/information.svg");
-        icon_.set("alt", Js(warning ? u"Предупреждение" : u"Информация"));
-    }
+    warning_.set("hidden", style != drill::MessageStyle::Warning);
+    information_.set("hidden", style != drill::MessageStyle::Information);
     open_ = true;
     dialog_.call<void>("showModal");
     ok_.call<void>("focus");

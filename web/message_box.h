@@ -23,12 +23,15 @@ public:
 private:
     val dialog_;
     val title_;
-    val icon_;
+    val message_;
+    val warning_;
+    val information_;
     val text_;
     val ok_;
     bool open_ = false;
     std::function<void()> closed_;
     Listener okPressed_;
+    Listener backdropPressed_;
     Listener dialogClosed_;
 };
 

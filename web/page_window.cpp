@@ -1,6 +1,7 @@
 #include "web/page_window.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/controls.h"
@@ -36,6 +37,36 @@ std::string Shade(Colour colour, double amount) {
 // The light grey of the toolkit's own buttons and label grounds, and the page's stand-ins for the
 // design faces, metric-compatible with them so that the layouts fit as designed.
 constexpr Colour ToolkitGround = drillui::Bgr(0x00EFEFEF);
+
+double Luminance(drillui::Rgb rgb) {
+    const auto linear = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(rgb.red) + 0.7152 * linear(rgb.green) + 0.0722 * linear(rgb.blue);
+}
+
+// The text colour of the design, darkened just as far as the web's accessibility rules ask for a
+// text of that size on that ground (a contrast of 4.5, or 3 for large text): the design's bright
+// red and magenta on the pale labels fall short of it.
+Colour Legible(Colour fore, Colour back, const drillui::Font& font) {
+    if (fore.isDefault) return fore;
+    const int pixels = drillui::PixelSize(font.points);
+    const double wanted = pixels >= 24 || (font.bold && pixels * 3 >= 56) ? 3.0 : 4.5;
+    const double ground = Luminance(drillui::ToRgb(back.isDefault ? ToolkitGround : back));
+    drillui::Rgb rgb = drillui::ToRgb(fore);
+    for (double factor = 1; factor > 0; factor -= 0.01) {
+        const drillui::Rgb darker{static_cast<int>(rgb.red * factor), static_cast<int>(rgb.green * factor),
+                                  static_cast<int>(rgb.blue * factor)};
+        const double text = Luminance(darker);
+        const double contrast = (std::max(text, ground) + 0.05) / (std::min(text, ground) + 0.05);
+        if (contrast >= wanted || text > ground) {
+            rgb = darker;
+            break;
+        }
+    }
+    return drillui::Bgr(static_cast<std::uint32_t>(rgb.red | rgb.green << 8 | rgb.blue << 16));
+}
 
 std::string FontFamily(std::string_view family) {
     std::string list = "\"" + std::string(family) + "\"";
@@ -99,7 +130,7 @@ PageWindow::PageWindow(const drillui::FormLayout& layout, val desk)
             icon.set("src", PictureUrl(layout.icon));
             icon.set("alt", "");
         }
-        Append(caption, "span").set("textContent", Js(layout.caption));
+        Append(caption, "h2").set("textContent", Js(layout.caption));
         close_ = Append(caption, "button");
         close_.set("type", "button");
         close_.set("textContent", Js(u"×"));
@@ -163,7 +194,7 @@ void PageWindow::Build(const ControlRow& row) {
     element.call<void>("setAttribute", val("data-control"), val(ElementName(row.name)));
     Place(element, row.left, row.top, row.width, row.height);
     SetFont(element, row.font, layout_.font);
-    element["style"].set("color", Css(row.fore, "black"));
+    element["style"].set("color", Css(Legible(row.fore, row.back, row.font.family.empty() ? layout_.font : row.font), "black"));
     element["style"].set("textAlign", row.align == drillui::Align::Centre ? "center" : "left");
     controls_.emplace(row.name, element);
 }

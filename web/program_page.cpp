@@ -70,6 +70,11 @@ ProgramPage::ProgramPage(const drillui::ProgramDescription& program)
       resize_(val::global("window"), "resize", [this](val) { FitToViewport(); }) {
     desk_["classList"].call<void>("add", val("desk"));
     Document().set("title", Js(program.forms.front().caption));
+    // The page's heading, for a screen reader: the main window's caption, which its frame would show.
+    val heading = Document().call<val>("createElement", val("h1"));
+    heading.set("textContent", Js(program.forms.front().caption));
+    heading["classList"].call<void>("add", val("unseen"));
+    desk_.call<void>("prepend", heading);
     Describe();
     FitToViewport();
     // The first control of the focus order has the focus when the window opens: the rules button.

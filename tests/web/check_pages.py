@@ -148,6 +148,34 @@ class Page:
         return self.caption("Form1", control) is not None
 
 
+AXE = None  # axe-core's script, where the checks audit the pages
+
+
+def install_axe(folder):
+    """axe-core as package-lock.json pins it, installed once into the build folder."""
+    script = folder / "node_modules" / "axe-core" / "axe.min.js"
+    if not script.exists():
+        folder.mkdir(parents=True, exist_ok=True)
+        here = pathlib.Path(__file__).parent / "axe"
+        for name in ("package.json", "package-lock.json"):
+            (folder / name).write_bytes((here / name).read_bytes())
+        subprocess.run(["npm", "ci", "--no-audit", "--no-fund", "--loglevel=error"], cwd=folder, check=True)
+    return script.read_text()
+
+
+def audit(page, what):
+    """axe-core's audit of the page as it stands: no violation of any rule."""
+    if AXE is None:
+        return
+    page.run(AXE)
+    result = page.driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document, {resultTypes: ['violations']}).then(r => done(r.violations.map(v =>"
+        "  v.id + ' (' + v.impact + '): ' + v.nodes.map(n => n.target.join(' ')).join(', '))), e => done(['axe failed: ' + e]));")
+    for violation in result:
+        expect(False, f"{what}: axe: {violation}")
+
+
 def style_icon(style):
     return {0: None, 48: "drill/warning.svg", 64: "drill/information.svg"}[style]
 
@@ -231,6 +259,8 @@ def expect_box(page, pupil, text, style, what):
     expect_equal(box["icon"], style_icon(style), f"{what}: the box's icon")
     expect(box["iconShown"], f"{what}: the icon is drawn, with a text alternative")
     expect(box["modal"] and box["focused"], f"{what}: the box is modal and has the keyboard")
+    if not pupil.by_keys:
+        audit(page, what)
     before = page.texts_of()
     # A click on the start button behind the box, and an answer key, reach nothing.
     ActionChains(page.driver).move_to_element(page.element("Form1", "Command2")).click().perform()
@@ -305,6 +335,8 @@ def check_rules(page, pupil):
     if not open_secondary(page, pupil, "Form2", "the rules window"):
         return
     check_layout(page, "Form2")
+    if not pupil.by_keys:
+        audit(page, "the rules window open")
     printed = page.run("const f = document.querySelector('[data-form=Form2]').getBoundingClientRect();"
                        "return [...document.querySelectorAll('[data-form=Form2] .printed')].map(e => {"
                        "  const r = e.getBoundingClientRect(); return [r.left - f.left, r.top - f.top, e.textContent]; });")
@@ -329,6 +361,8 @@ def check_result(page, pupil, asked, errors, no_answer):
         return
     if asked is None:
         check_layout(page, "Form3")
+    if not pupil.by_keys:
+        audit(page, "the result window open")
     shown = lambda control: page.text(control, "Form3")
     if asked is None:
         expect_equal(page.live(), page.facts["resultSaid"], "the result window read before the start")
@@ -515,22 +549,27 @@ def check_program(driver, facts, texts, latin_places, origin, by_keys):
     page.open(origin + name + ".html")
     way = "keys, from disk" if by_keys else "clicks, from the server"
     print(f"{facts['name']}: a round by {way}", flush=True)
-    expect_equal(driver.title, page.forms["Form1"]["caption"], "the page's title")
+    # A browser gives a title with its blanks collapsed, as its tab shows it.
+    expect_equal(driver.title, " ".join(page.forms["Form1"]["caption"].split()), "the page's title")
     if not by_keys:
         check_layout(page, "Form1")
         check_names(page)
+        audit(page, f"{facts['name']} as it opens")
     expect_equal(page.focused(), "Command1", "the rules button has the focus as the window opens")
     pupil = Pupil(page, by_keys, latin_places)
     if facts["kind"] == "choice":
         play_choice_round(page, pupil)
     else:
         play_comma_round(page, pupil)
+    if not by_keys:
+        audit(page, f"{facts['name']} after a round")
     check_clean(page, origin, f"{facts['name']} ({way})")
     exit_to_start(page, pupil)
 
 
 def check_start_page(driver, programs, origin):
     driver.get(origin + "index.html")
+    audit(Page(driver, {"forms": []}, {}), "the start page")
     links = driver.execute_script(
         "return [...document.querySelectorAll('a')].map(a => ({href: a.getAttribute('href'), text: a.textContent,"
         "  icon: a.querySelector('img').complete && a.querySelector('img').naturalWidth > 0}));")
@@ -546,7 +585,11 @@ def main():
     parser.add_argument("site", type=pathlib.Path)
     parser.add_argument("web_facts")
     parser.add_argument("--only", help="one program, by name")
+    parser.add_argument("--axe", type=pathlib.Path, help="the folder into which axe-core is installed for the audit")
     arguments = parser.parse_args()
+    global AXE
+    if arguments.axe:
+        AXE = install_axe(arguments.axe)
     facts = json.loads(subprocess.run([arguments.web_facts], check=True, capture_output=True, text=True).stdout)
     everyone = facts["programs"]
     programs = [p for p in everyone if not arguments.only or p["name"].lower() == arguments.only.lower()]

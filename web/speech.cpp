@@ -27,10 +27,11 @@ void Speech::ReadWindow(const PageWindow& window) {
 
 void Speech::Say(const drillui::Phrase& phrase) {
     if (phrase.empty()) return;
-    // A new paragraph each time, so that a phrase said twice running is heard twice.
-    val paragraph = Document().call<val>("createElement", val("p"));
-    paragraph.set("textContent", Js(phrase));
-    region_.call<void>("replaceChildren", paragraph);
+    // A new paragraph each time, so that a phrase said twice running is heard twice; the last few
+    // stay, so that phrases said in quick succession each keep their own text until read.
+    constexpr int Kept = 3;
+    Append(region_, "p").set("textContent", Js(phrase));
+    while (region_["childElementCount"].as<int>() > Kept) region_["firstElementChild"].call<void>("remove");
 }
 
 }  // namespace drillweb

@@ -119,7 +119,23 @@ class Page:
                         "(e.dataset.control || e.dataset.form || e.tagName) : null;")
 
     def live(self):
-        return self.run("return document.querySelector('[aria-live]').textContent;")
+        """The last phrase the page gave a screen reader."""
+        return self.run("const p = document.querySelector('[aria-live]').lastElementChild; return p ? p.textContent : '';")
+
+    def listen(self):
+        """From now on, every phrase the page gives a screen reader is heard (said())."""
+        self.run("window.heard = []; new MutationObserver(changes => changes.forEach(change =>"
+                 "  change.addedNodes.forEach(node => heard.push(node.textContent))))"
+                 ".observe(document.querySelector('[aria-live]'), {childList: true});")
+
+    def said(self):
+        """The phrases heard since the last call."""
+        return self.run("const said = window.heard; window.heard = []; return said;")
+
+    def heading(self, value):
+        """The caption a value label is read after, its blanks as a reader hears them."""
+        headings = {"Label5": "Label4", "Label7": "Label6"}
+        return " ".join(self.caption("Form1", headings[value]).split())
 
     def box(self):
         """The open message box as {title, text, icon}, or None."""
@@ -377,6 +393,20 @@ def check_result(page, pupil, asked, errors, no_answer):
     pupil.close_window("Form3")
 
 
+def spoken(text):
+    """A phrase as a reader is given it: blanks collapsed, a full stop where it ends without a mark."""
+    text = " ".join(text.split())
+    return text if not text or text[-1] in ".!?…:;," else text + "."
+
+
+def said_prompt(prompt):
+    """The item as a reader says it: the gap as the word "пропуск", with a pause on either side."""
+    words = " ".join(prompt.split())
+    if words.endswith("_"):
+        return words[:-1] + ", пропуск"
+    return words.replace("_", ", пропуск, ")
+
+
 def item_on_show(page):
     prompt = page.text("Label1")
     for item in page.facts["items"]:
@@ -392,11 +422,14 @@ def play_choice_round(page, pupil):
     has_result = page.has("Command6")
     if has_result:
         check_result(page, pupil, None, 0, 0)
+    page.listen()
     pupil.press("Command2")
     expect_equal(page.text("Label7"), "1", "the first item's number")
     first = page.text("Label1")
+    expect_equal(page.said(), [f"{said_prompt(first)}. {page.heading('Label7')} 1."], "the first item heard")
     pupil.press("Command2")
     expect_equal(page.text("Label1"), first, "a second start changes nothing")
+    expect_equal(page.said(), [], "a refused press says nothing")
     errors, skipped = 0, 0
     seen = set()
     for position in range(1, n + 1):
@@ -412,18 +445,24 @@ def play_choice_round(page, pupil):
         if position == 2:
             pupil.press("Command1")
             expect_box(page, pupil, texts["rulesWarning"], facts["warningStyle"], "the rules before an answer")
+            expect_equal(page.said(), [], "the refused rules say nothing")
         kind = position % 4
+        word = spoken(item["full"])
         if kind == 1:
             pupil.press(wrong)
             errors += 1
             expect_equal(page.text("Label8"), texts["errorMark"], "the error mark after a wrong answer")
+            expect_equal(page.said(), [f"{word} {spoken(texts['errorMark'])} {page.heading('Label5')} {errors}."],
+                         "a wrong answer heard")
             pupil.press(wrong)
             pupil.press(right)
+            expect_equal(page.said(), [], "answers that change nothing say nothing")
         elif kind in (0, 2):
             pupil.press(right)
             if kind == 2:
                 pupil.press(wrong)
             expect_equal(page.text("Label8"), "", "no error mark after a right answer")
+            expect_equal(page.said(), [word], "a right answer heard")
         if kind != 3:
             expect_equal(page.text("Label1"), item["full"], "the full word after an answer")
             expect_equal(page.text("Label5"), str(errors) if errors else "", "the error count")
@@ -431,19 +470,27 @@ def play_choice_round(page, pupil):
                 expect_equal(page.focused(), "Command5", "the focus on the next button after an answer")
         if position == 1:
             check_rules(page, pupil)
+            page.said()
         pupil.press("Command5", skip=kind == 3)
+        counted = ""
         if kind == 3:
             errors += 1
             skipped += 1
+            counted = f" {page.heading('Label5')} {errors}."
         if position < n:
             expect_equal(page.text("Label7"), str(position + 1), "the next item's number")
+            expect_equal(page.said(), [f"{said_prompt(page.text('Label1'))}. {page.heading('Label7')} {position + 1}.{counted}"],
+                         "the next item heard")
             if pupil.by_keys and position == 4:
                 before = page.text("Label1")
                 pupil.keys(Keys.ENTER)
                 expect_equal(page.text("Label1"), before, "Enter on an unanswered item skips nothing")
         else:
+            # What the last press changed is said before its box.
+            expect_equal(page.said(), [counted.strip()] if counted else [], "the last press heard before its box")
             expect_box(page, pupil, facts["endMessage"], facts["endStyle"], "the end of the round")
             expect_equal(page.text("Label5"), str(errors), "the error count at the end")
+            expect_equal(page.said(), [], "nothing said twice after the box")
     expect_equal(len(seen), n, "every item asked")
     pupil.press("Command2")
     expect(page.box() is None and page.text("Label7") == str(n), "after the round the start does nothing")
@@ -476,6 +523,7 @@ HOSTILE = '<img src=x onerror="document.title=\'hacked\'"><b>жирный</b> &a
 def play_comma_round(page, pupil):
     facts, texts = page.facts, page.texts
     n = facts["n"]
+    page.listen()
     pupil.press("Command2")
     errors = 0
     for position in range(1, n + 1):
@@ -483,6 +531,8 @@ def play_comma_round(page, pupil):
         if sentence is None:
             return
         expect_equal(page.text("Label7"), str(position), "the sentence's number")
+        counted = f" {page.heading('Label5')} {errors}." if position > 1 and (position - 1) % 3 == 0 else ""
+        expect_equal(page.said(), [f"{sentence['shown']} {page.heading('Label7')} {position}.{counted}"], "the sentence heard")
         if pupil.by_keys:
             expect_equal(page.focused(), "Text1", "the focus in the sentence with each new one")
         if position == 1:
@@ -492,9 +542,11 @@ def play_comma_round(page, pupil):
             type_into(page, pupil, HOSTILE)
             pupil.press("Command3")
             expect_equal(page.text("Text1"), sentence["shown"], "the sentence restored")
+            expect_equal(page.said(), [sentence["shown"]], "the restored sentence heard")
             type_into(page, pupil, HOSTILE)
             pupil.press("Command5", skip=True)
             expect_box(page, pupil, texts["confirmWarning"], facts["warningStyle"], "an edited sentence left unchecked")
+            expect_equal(page.said(), [], "the refused move says nothing")
             if pupil.by_keys:
                 page.element("Form1", "Text1").click()
             pupil.press("Command4")
@@ -504,8 +556,11 @@ def play_comma_round(page, pupil):
             expect(page.run("return document.title != 'hacked' && !document.querySelector('[data-form] img, [data-form] b, [data-form] script');"),
                    "the hostile answer ran nothing and made no element")
             expect_equal(page.text("Label5"), str(errors), "the error count")
+            expect_equal(page.said(), [f"{texts['wrongVerdict']} {spoken(HOSTILE)} {page.heading('Label5')} {errors}."],
+                         "the verdict heard with the answer as typed")
             pupil.press("Command3")
             expect_box(page, pupil, texts["restoreWarning"], facts["warningStyle"], "a restore after the check")
+            expect_equal(page.said(), [], "the refused restore says nothing")
         elif position % 3 == 0:
             pass  # left as shown: moving on counts an error
         else:
@@ -513,8 +568,10 @@ def play_comma_round(page, pupil):
             pupil.press("Command4")
             expect_equal(page.text("Label1"), texts["rightVerdict"], "the verdict on a right answer")
             expect_equal(page.text("Label8"), "", "nothing shown back of a right answer")
+            expect_equal(page.said(), [spoken(texts["rightVerdict"])], "the right verdict heard")
         if position == 2:
             check_rules(page, pupil)
+            page.said()
         pupil.press("Command5", skip=position % 3 == 0)
         if position % 3 == 0:
             errors += 1

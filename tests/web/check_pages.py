@@ -2,7 +2,7 @@
 """Drives every program's web page in headless Chromium as a pupil would and checks it against what
 the program must do (web_facts prints it, from each program's tests/facts.cpp):
 
-  check_pages.py SITE WEB_FACTS [--axe AXE_JS] [--pictures FOLDER] [--desktop-pictures FOLDER]
+  check_pages.py SITE WEB_FACTS [--axe FOLDER] [PROGRAM ... | start]
 
 For every program of the registry: the windows as their tables lay them out, a whole round by clicks
 from a local web server and one by keys from disk, every message box, the rules and result windows,
@@ -641,20 +641,29 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("site", type=pathlib.Path)
     parser.add_argument("web_facts")
-    parser.add_argument("--only", help="one program, by name")
+    parser.add_argument("only", nargs="*", help="these programs only (by name), or the start page (start)")
     parser.add_argument("--axe", type=pathlib.Path, help="the folder into which axe-core is installed for the audit")
-    arguments = parser.parse_args()
+    parser.add_argument("--install-axe", action="store_true", help="only install axe-core")
+    arguments = parser.parse_intermixed_args()
     global AXE
     if arguments.axe:
         AXE = install_axe(arguments.axe)
+    if arguments.install_axe:
+        return 0
     facts = json.loads(subprocess.run([arguments.web_facts], check=True, capture_output=True, text=True).stdout)
     everyone = facts["programs"]
-    programs = [p for p in everyone if not arguments.only or p["name"].lower() == arguments.only.lower()]
+    wanted = [name.lower() for name in arguments.only]
+    programs = [p for p in everyone if not wanted or p["name"].lower() in wanted]
     site = arguments.site.resolve()
+    if not (site / "index.html").exists():
+        print(f"{site} holds no site: build it first (bash scripts/web.sh --build-only)\nFAIL")
+        return 1
     driver = browser()
     try:
         with server(site) as address:
-            check_start_page(driver, everyone, address)
+            if not wanted or "start" in wanted:
+                check_start_page(driver, everyone, address)
+                check_start_page(driver, everyone, site.as_uri() + "/")
             for program in programs:
                 for by_keys in (False, True):
                     origin = site.as_uri() + "/" if by_keys else address
@@ -662,7 +671,6 @@ def main():
                         check_program(driver, program, facts["texts"], facts["latinPlaces"], origin, by_keys)
                     except WebDriverException:
                         expect(False, f"{program['name']}: the browser failed:\n{traceback.format_exc()}")
-        check_start_page(driver, everyone, site.as_uri() + "/")
     finally:
         driver.quit()
     print("FAIL" if failures else "PASS")

@@ -44,7 +44,9 @@ def expect_equal(seen, wanted, what):
     return expect(seen == wanted, f"{what}: {seen!r}, expected {wanted!r}")
 
 
+@contextlib.contextmanager
 def browser(width=1400, height=1000, ratio=1):
+    """Debian's Chromium, headless, through Debian's chromedriver."""
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
@@ -52,7 +54,11 @@ def browser(width=1400, height=1000, ratio=1):
                      "--lang=ru", "--no-first-run", "--disable-extensions"):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        yield driver
+    finally:
+        driver.quit()
 
 
 @contextlib.contextmanager
@@ -190,6 +196,119 @@ def audit(page, what):
         "  v.id + ' (' + v.impact + '): ' + v.nodes.map(n => n.target.join(' ')).join(', '))), e => done(['axe failed: ' + e]));")
     for violation in result:
         expect(False, f"{what}: axe: {violation}")
+
+
+PICTURES = None  # where the windows' pictures go, and where the desktop's of the same windows are
+
+
+class Pictures:
+    """Each window pictured as the pupil sees it, at the browser's pixel ratio, and compared with the
+    desktop's picture of the same window: every control's edges where the desktop has them."""
+
+    def __init__(self, folder, desktop):
+        self.folder = folder
+        self.desktop = desktop
+        self.taken = []  # (file, window, ratio, the desktop's picture)
+        folder.mkdir(parents=True, exist_ok=True)
+
+    def take(self, page, form, window):
+        ratio = page.run("return devicePixelRatio;")
+        suffix = "" if ratio == 1 else f"-{ratio:g}x"
+        name = f"{page.facts['name'].lower()}-{window}"
+        file = self.folder / f"{name}-web{suffix}.png"
+        file.write_bytes(page.element(form).screenshot_as_png)
+        desktop = self.desktop / f"{ratio:g}" / f"{name}.png" if self.desktop else None
+        self.taken.append((file, page.forms[form], ratio, desktop))
+
+    def compare(self, driver):
+        """Seen in a blank page, where the pictures decode without the site's policy."""
+        for file, table, ratio, desktop in self.taken:
+            if not desktop:
+                continue
+            if not expect(desktop.exists(), f"{desktop}: the desktop's picture of the window"):
+                continue
+            driver.get("about:blank")
+            rects = [[row[key] // 15 for key in ("left", "top", "width", "height")] for row in table["controls"]]
+            result = driver.execute_async_script(COMPARE, base64(file), base64(desktop), rects, ratio)
+            expect_equal(result["size"], [table["width"] // 15 * ratio, table["height"] // 15 * ratio],
+                         f"{file.name}: its size in device pixels")
+            for row, placed in zip(table["controls"], result["controls"]):
+                if placed["edge"] < 8:
+                    continue  # its ground is the window's: no edge to line up
+                # The edges line up best where the control stands on the desktop: to the pixel at ratio 1,
+                # within a device pixel at 2 (the desktop rounds its scaled geometry its own way).
+                dx, dy = placed["best"]
+                slack = 0 if ratio == 1 else 1
+                expect(abs(dx) <= slack and abs(dy) <= slack,
+                       f"{file.name}: {row['name']} stands {dx}, {dy} device pixels off the desktop's (edge costs {placed['costs']})")
+            print(f"  {file.name}: mean difference from the desktop {result['mean']:.1f} of 255", flush=True)
+
+
+def base64(file):
+    import base64 as codec
+    return codec.b64encode(file.read_bytes()).decode()
+
+
+# For each control: the difference between the web's and the desktop's picture along the lines just
+# inside and just outside its edges (their middle halves), with the desktop's shifted by up to two
+# device pixels each way; the shift with the least difference is where the edges line up.
+COMPARE = """
+const [web64, desktop64, rects, ratio, done] = arguments;
+const decode = async b64 => {
+  const image = new Image(); image.src = 'data:image/png;base64,' + b64; await image.decode();
+  const canvas = document.createElement('canvas'); canvas.width = image.width; canvas.height = image.height;
+  const context = canvas.getContext('2d'); context.drawImage(image, 0, 0);
+  return {width: image.width, height: image.height, data: context.getImageData(0, 0, image.width, image.height).data};
+};
+Promise.all([decode(web64), decode(desktop64)]).then(([web, desktop]) => {
+  const at = (picture, x, y) => {
+    x = Math.min(Math.max(x, 0), picture.width - 1); y = Math.min(Math.max(y, 0), picture.height - 1);
+    return (y * picture.width + x) * 4;
+  };
+  const cost = (rect, dx, dy) => {
+    const [left, top, width, height] = rect.map(v => v * ratio);
+    let sum = 0, count = 0;
+    const add = (x, y) => {
+      const a = at(web, x, y), b = at(desktop, x + dx, y + dy);
+      for (let c = 0; c < 3; ++c) sum += Math.abs(web.data[a + c] - desktop.data[b + c]);
+      count += 3;
+    };
+    for (let x = left + width / 4 | 0; x < left + 3 * width / 4; ++x)
+      for (const y of [top - 1, top, top + height - 1, top + height]) add(x, y);
+    for (let y = top + height / 4 | 0; y < top + 3 * height / 4; ++y)
+      for (const x of [left - 1, left, left + width - 1, left + width]) add(x, y);
+    return count ? sum / count : 0;
+  };
+  // How far the desktop's picture changes across the control's edges: nothing to line up where the
+  // control's ground is the window's.
+  const edge = rect => {
+    const [left, top, width, height] = rect.map(v => v * ratio);
+    let sum = 0, count = 0;
+    const add = (x0, y0, x1, y1) => {
+      const a = at(desktop, x0, y0), b = at(desktop, x1, y1);
+      for (let c = 0; c < 3; ++c) sum += Math.abs(desktop.data[a + c] - desktop.data[b + c]);
+      count += 3;
+    };
+    for (let x = left + width / 4 | 0; x < left + 3 * width / 4; ++x) { add(x, top - 1, x, top); add(x, top + height - 1, x, top + height); }
+    for (let y = top + height / 4 | 0; y < top + 3 * height / 4; ++y) { add(left - 1, y, left, y); add(left + width - 1, y, left + width, y); }
+    return count ? sum / count : 0;
+  };
+  const controls = rects.map(rect => {
+    let best = [0, 0], least = cost(rect, 0, 0), most = least;
+    const costs = {};
+    for (let dy = -2; dy <= 2; ++dy) for (let dx = -2; dx <= 2; ++dx) {
+      const c = cost(rect, dx, dy); costs[dx + ',' + dy] = Math.round(c);
+      most = Math.max(most, c);
+      if (c < least - 0.5) { least = c; best = [dx, dy]; }
+    }
+    return {best, edge: edge(rect), costs: Math.round(costs['0,0']) + ' here, ' + Math.round(least) + ' at best, ' + Math.round(most) + ' at worst'};
+  });
+  let sum = 0;
+  const n = Math.min(web.data.length, desktop.data.length);
+  for (let i = 0; i < n; ++i) if (i % 4 != 3) sum += Math.abs(web.data[i] - desktop.data[i]);
+  done({size: [web.width, web.height], controls, mean: sum / (n * 3 / 4)});
+}, error => done({size: [], controls: [], mean: -1, error: String(error)}));
+"""
 
 
 def style_icon(style):
@@ -351,6 +470,8 @@ def check_rules(page, pupil):
     if not open_secondary(page, pupil, "Form2", "the rules window"):
         return
     check_layout(page, "Form2")
+    if PICTURES:
+        PICTURES.take(page, "Form2", "rules")
     if not pupil.by_keys:
         audit(page, "the rules window open")
     printed = page.run("const f = document.querySelector('[data-form=Form2]').getBoundingClientRect();"
@@ -377,6 +498,8 @@ def check_result(page, pupil, asked, errors, no_answer):
         return
     if asked is None:
         check_layout(page, "Form3")
+        if PICTURES:
+            PICTURES.take(page, "Form3", "result")
     if not pupil.by_keys:
         audit(page, "the result window open")
     shown = lambda control: page.text(control, "Form3")
@@ -608,6 +731,8 @@ def check_program(driver, facts, texts, latin_places, origin, by_keys):
     print(f"{facts['name']}: a round by {way}", flush=True)
     # A browser gives a title with its blanks collapsed, as its tab shows it.
     expect_equal(driver.title, " ".join(page.forms["Form1"]["caption"].split()), "the page's title")
+    if PICTURES:
+        PICTURES.take(page, "Form1", "start")
     if not by_keys:
         check_layout(page, "Form1")
         check_names(page)
@@ -644,7 +769,13 @@ def main():
     parser.add_argument("only", nargs="*", help="these programs only (by name), or the start page (start)")
     parser.add_argument("--axe", type=pathlib.Path, help="the folder into which axe-core is installed for the audit")
     parser.add_argument("--install-axe", action="store_true", help="only install axe-core")
+    parser.add_argument("--pictures", type=pathlib.Path, help="where each window's pictures go")
+    parser.add_argument("--desktop-pictures", type=pathlib.Path,
+                        help="the desktop's pictures of the windows to compare with, in subfolders 1 and 2 by pixel ratio")
     arguments = parser.parse_intermixed_args()
+    global PICTURES
+    if arguments.pictures:
+        PICTURES = Pictures(arguments.pictures, arguments.desktop_pictures)
     global AXE
     if arguments.axe:
         AXE = install_axe(arguments.axe)
@@ -658,21 +789,23 @@ def main():
     if not (site / "index.html").exists():
         print(f"{site} holds no site: build it first (bash scripts/web.sh --build-only)\nFAIL")
         return 1
-    driver = browser()
-    try:
-        with server(site) as address:
-            if not wanted or "start" in wanted:
+    with server(site) as address:
+        if not wanted or "start" in wanted:
+            with browser() as driver:
                 check_start_page(driver, everyone, address)
                 check_start_page(driver, everyone, site.as_uri() + "/")
-            for program in programs:
-                for by_keys in (False, True):
-                    origin = site.as_uri() + "/" if by_keys else address
+        for program in programs:
+            # By clicks at a pixel ratio of 1, by keys at 2, as a HiDPI screen shows the page.
+            for by_keys in (False, True):
+                origin = site.as_uri() + "/" if by_keys else address
+                with browser(ratio=2 if by_keys else 1) as driver:
                     try:
                         check_program(driver, program, facts["texts"], facts["latinPlaces"], origin, by_keys)
+                        if PICTURES:
+                            PICTURES.compare(driver)
+                            PICTURES.taken.clear()
                     except WebDriverException:
                         expect(False, f"{program['name']}: the browser failed:\n{traceback.format_exc()}")
-    finally:
-        driver.quit()
     print("FAIL" if failures else "PASS")
     return 1 if failures else 0
 

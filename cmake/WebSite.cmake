@@ -11,14 +11,16 @@ set(DRILL_WEB_NEEDS "Для упражнения нужен браузер с в
 # One file a page: the WebAssembly inlined in the script, so that nothing is fetched that a page
 # opened from disk could not fetch, and compiled at once from there (the asynchronous way would first
 # fetch the inlined data, a request the policy refuses); embind without generated code, which the
-# policy forbids.
+# policy forbids. The smaller allocator and nothing of the C library's formatting or file system keep
+# a page's code small (web/dom.h).
 set(DRILL_WEB_LINK_OPTIONS -lembind -sENVIRONMENT=web -sSINGLE_FILE=1 -sDYNAMIC_EXECUTION=0
-  -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 --pre-js ${PROJECT_SOURCE_DIR}/web/no_webassembly.js)
+  -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc -sFILESYSTEM=0
+  -sINCOMING_MODULE_JS_API=[] -sTEXTDECODER=2 --pre-js ${PROJECT_SOURCE_DIR}/web/no_webassembly.js)
 # The Liberation faces, metric-compatible stand-ins for the design's, shipped for the systems that
 # have neither: subset to what the programs show and what either keyboard layout types.
 set(DRILL_WEB_FONT_FOLDER /usr/share/fonts/truetype/liberation)
-set(DRILL_WEB_FONTS LiberationSans-Regular LiberationSans-Bold LiberationSerif-Regular LiberationSerif-Bold
-  LiberationSerif-Italic LiberationSerif-BoldItalic)
+# The faces the window descriptions name: bold sans; serif regular, bold and bold italic.
+set(DRILL_WEB_FONTS LiberationSans-Bold LiberationSerif-Regular LiberationSerif-Bold LiberationSerif-BoldItalic)
 set(DRILL_WEB_FONT_CHARACTERS "U+0020-007E,U+00A0-00FF,U+0400-045F,U+2010-2026,U+2030-203A,U+2116")
 
 # drill_add_web_page(NAME MENU_NAME ASSET...): the program's page NAME.html, its script NAME.js and
@@ -66,6 +68,8 @@ function(drill_add_web_site)
   endforeach()
 
   find_program(PYFTSUBSET pyftsubset REQUIRED)
+  # A face no longer shipped leaves the folder too.
+  file(GLOB shipped ${DRILL_WEB_SITE}/fonts/*)
   set(fonts "")
   foreach(font ${DRILL_WEB_FONTS})
     set(output ${DRILL_WEB_SITE}/fonts/${font}.woff2)
@@ -77,5 +81,9 @@ function(drill_add_web_site)
       VERBATIM)
     list(APPEND fonts ${output})
   endforeach()
+  list(REMOVE_ITEM shipped ${fonts})
+  if(shipped)
+    file(REMOVE ${shipped})
+  endif()
   add_custom_target(web_fonts ALL DEPENDS ${fonts})
 endfunction()

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh web
 # Emscripten's helpers find their Node modules by themselves only under Debian's own nodejs.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build-web
 [[ "${1:-}" == --build-only ]] && exit 0
 

@@ -2,7 +2,8 @@
 
 #include <emscripten/bind.h>
 
-#include <cstdio>
+#include <cmath>
+#include <cstdlib>
 #include <map>
 
 namespace drillweb {
@@ -38,11 +39,22 @@ val Js(std::u16string_view text) { return val(std::u16string(text)); }
 
 std::u16string FromJs(const val& text) { return text.as<std::u16string>(); }
 
-std::string Px(double pixels) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%gpx", pixels);
+std::string Decimal(double value) {
+    // Without the C library's formatting, which would double the size of the page's code.
+    constexpr long Places = 10000;
+    const long scaled = std::lround(value * Places);
+    std::string text = (scaled < 0 ? "-" : "") + std::to_string(std::labs(scaled) / Places);
+    long rest = std::labs(scaled) % Places;
+    if (rest == 0) return text;
+    text += '.';
+    for (long place = Places / 10; rest != 0; place /= 10) {
+        text += static_cast<char>('0' + rest / place);
+        rest %= place;
+    }
     return text;
 }
+
+std::string Px(double pixels) { return Decimal(pixels) + "px"; }
 
 Listener::Listener(val target, const char* event, std::function<void(val)> callback, bool capture)
     : target_(std::move(target)), event_(event), function_(val::undefined()), capture_(capture) {

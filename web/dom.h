@@ -20,6 +20,8 @@ val Append(val parent, const char* tag);
 // a char string reaches the page byte for byte, as Latin-1.
 val Js(std::u16string_view text);
 std::u16string FromJs(const val& text);
+// "0.5625", "12": up to four decimals.
+std::string Decimal(double value);
 // "12px".
 std::string Px(double pixels);
 

@@ -218,7 +218,7 @@ bool PageWindow::IsCloseButton(val element) const {
 void PageWindow::Scale(double factor) {
     const int width = Pixels(layout_.width);
     const int height = Pixels(layout_.height) + (layout_.form == drill::MainWindow ? 0 : CaptionHeight);
-    frame_["firstChild"]["style"].set("transform", "scale(" + std::to_string(factor) + ")");
+    frame_["firstChild"]["style"].set("transform", "scale(" + Decimal(factor) + ")");
     frame_["style"].set("width", Px(width * factor));
     frame_["style"].set("height", Px(height * factor));
 }

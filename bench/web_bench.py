@@ -246,18 +246,24 @@ def page_counters(driver):
 # A whole round as play_whole_round plays it, by the buttons' click() in the page itself: quick
 # enough for a thousand rounds.
 ROUND = """
-const luzema = arguments[0];
+const [luzema, done] = arguments;
 const button = c => document.querySelector(`[data-form=Form1] [data-control="${c}"]`);
-const settle = () => {
-  document.querySelector('dialog[open] button')?.click();
+// A box closes with its close event, a task later: the next press waits for it, as a pupil's does.
+const task = () => new Promise(resolve => setTimeout(resolve));
+const press = async c => {
+  button(c)?.click();
+  const box = document.querySelector('dialog[open]');
+  if (box) { box.querySelector('button').click(); await task(); }
   for (const close of document.querySelectorAll('.window .caption button')) close.click();
+  return !!box;
 };
-const press = c => { const b = button(c); if (b) { b.click(); } const boxed = !!document.querySelector('dialog[open]'); settle(); return boxed; };
-press('Command1'); press('Command2');
-for (let i = 0; i < 200; ++i)
-  for (const c of ['Command1', luzema ? 'Command4' : 'Command3', 'Command4', 'Command1', 'Command6', 'Command5'])
-    if (press(c) && c == 'Command5') return i + 1;
-return -1;
+(async () => {
+  await press('Command1'); await press('Command2');
+  for (let i = 0; i < 200; ++i)
+    for (const c of ['Command1', luzema ? 'Command4' : 'Command3', 'Command4', 'Command1', 'Command6', 'Command5'])
+      if (await press(c) && c == 'Command5') return i + 1;
+  return -1;
+})().then(done);
 """
 
 
@@ -271,7 +277,7 @@ def measure_memory(site, rounds):
             heaps = []
             for _ in range(rounds):
                 open_page(driver, address + name + ".html")
-                driver.execute_script(ROUND, name == "luzema")
+                driver.execute_async_script(ROUND, name == "luzema")
                 driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
                 heaps.append(driver.execute_cdp_cmd("Runtime.getHeapUsage", {})["usedSize"])
             wasm = driver.execute_script("return wasmMemory.buffer.byteLength;")

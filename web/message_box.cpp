@@ -21,7 +21,9 @@ MessageBox::MessageBox(val page, std::function<void()> closed)
       text_(Append(message_, "p")),
       ok_(Append(Child(dialog_, "div", "buttons"), "button")),
       closed_(std::move(closed)),
-      okPressed_(ok_, "click", [this](val) { dialog_.call<void>("close"); }),
+      // Closed by "OK" at once: the dialog's close event comes a task later, and a stale one must
+      // not close a box opened since.
+      okPressed_(ok_, "click", [this](val) { Closed(); }),
       // A click on the windows behind lands on the box's backdrop: it must not take the keyboard
       // from the box, which Enter then closes.
       backdropPressed_(dialog_, "mousedown", [this](val event) {
@@ -29,8 +31,7 @@ MessageBox::MessageBox(val page, std::function<void()> closed)
       }),
       // Escape closes the dialog as "OK" does.
       dialogClosed_(dialog_, "close", [this](val) {
-          open_ = false;
-          closed_();
+          if (!dialog_["open"].as<bool>()) Closed();
       }) {
     // Read as an alert when it opens: its title, then its text.
     dialog_.call<void>("setAttribute", val("role"), val("alertdialog"));
@@ -55,6 +56,13 @@ void MessageBox::Open(drill::TextView text, drill::MessageStyle style, drill::Te
     open_ = true;
     dialog_.call<void>("showModal");
     ok_.call<void>("focus");
+}
+
+void MessageBox::Closed() {
+    if (!open_) return;
+    open_ = false;
+    if (dialog_["open"].as<bool>()) dialog_.call<void>("close");
+    closed_();
 }
 
 }  // namespace drillweb

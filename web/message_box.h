@@ -21,6 +21,8 @@ public:
     bool IsOpen() const { return open_; }
 
 private:
+    void Closed();
+
     val dialog_;
     val title_;
     val message_;

@@ -118,7 +118,8 @@ void ProgramPage::BoxClosed() {
 }
 
 void ProgramPage::Press(Control button) {
-    if (ended_) return;
+    // While a box is open nothing behind it is pressed, not even by a script's click().
+    if (ended_ || box_.IsOpen()) return;
     speech_.PressStarting(Main());
     drill_->Press(button);
     InTurn([this, button] {

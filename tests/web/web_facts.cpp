@@ -11,7 +11,7 @@
 #include "tests/model/programs_under_test.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/latin_places.h"
-#include "windows/program.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -75,17 +75,17 @@ std::string Array(const auto& values, Each each) {
     return out + "]";
 }
 
-std::string Form(const drillwin::FormLayout& layout) {
+std::string Form(const drillui::FormLayout& layout) {
     Json form;
     form.Field("form", Quoted(std::string_view("Form" + std::to_string(static_cast<int>(layout.form) + 1))));
     form.Field("caption", Quoted(layout.caption));
     form.Field("width", std::to_string(layout.width));
     form.Field("height", std::to_string(layout.height));
-    form.Field("controls", Array(layout.controls, [](const drillwin::ControlRow& row) {
+    form.Field("controls", Array(layout.controls, [](const drillui::ControlRow& row) {
         Json control;
         control.Field("name", Name(row.name));
-        control.Field("kind", Quoted(std::string_view(row.kind == drillwin::Kind::Button ? "button"
-                                                      : row.kind == drillwin::Kind::Label ? "label" : "textbox")));
+        control.Field("kind", Quoted(std::string_view(row.kind == drillui::Kind::Button ? "button"
+                                                      : row.kind == drillui::Kind::Label ? "label" : "textbox")));
         control.Field("caption", Quoted(row.caption));
         control.Field("left", std::to_string(row.left));
         control.Field("top", std::to_string(row.top));

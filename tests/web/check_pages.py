@@ -323,6 +323,7 @@ class Pupil:
         self.by_keys = by_keys
         self.latin = {place["cyrillic"]: place for place in latin_places}
         self.strokes = 0
+        self.answers = {}  # how often each answer button was pressed by a key
 
     def keys(self, *keys):
         ActionChains(self.page.driver).send_keys(*keys).perform()
@@ -344,8 +345,8 @@ class Pupil:
             keys += [letter, letter.upper()]
             if letter in self.latin:
                 keys += [self.latin[letter]["latin"], self.latin[letter]["latinShifted"]]
-        self.strokes += 1
-        return keys[self.strokes % len(keys)]
+        self.answers[control] = self.answers.get(control, -1) + 1
+        return keys[self.answers[control] % len(keys)]
 
     def press(self, control, skip=False):
         """skip: the next button pressed while the item on show waits for its answer."""

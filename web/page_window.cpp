@@ -34,8 +34,7 @@ std::string Shade(Colour colour, double amount) {
     return "rgb(" + shade(rgb.red) + "," + shade(rgb.green) + "," + shade(rgb.blue) + ")";
 }
 
-// The light grey of the toolkit's own buttons and label grounds, and the page's stand-ins for the
-// design faces, metric-compatible with them so that the layouts fit as designed.
+// The light grey of the toolkit's own buttons and label grounds.
 constexpr Colour ToolkitGround = drillui::Bgr(0x00EFEFEF);
 
 double Luminance(drillui::Rgb rgb) {
@@ -68,10 +67,12 @@ Colour Legible(Colour fore, Colour back, const drillui::Font& font) {
     return drillui::Bgr(static_cast<std::uint32_t>(rgb.red | rgb.green << 8 | rgb.blue << 16));
 }
 
+// The design face where the system has it, else its stand-in, which the site ships (drill.css).
 std::string FontFamily(std::string_view family) {
     std::string list = "\"" + std::string(family) + "\"";
-    if (family == "MS Sans Serif") list += ",\"Liberation Sans\"";
-    if (family == "Times New Roman") list += ",\"Liberation Serif\"";
+    if (const std::string_view standIn = drillui::StandInFamily(family); !standIn.empty()) {
+        list += ",\"" + std::string(standIn) + "\"";
+    }
     return list;
 }
 

@@ -220,6 +220,17 @@ class Pictures:
         desktop = self.desktop / f"{ratio:g}" / f"{name}.png" if self.desktop else None
         self.taken.append((file, page.forms[form], ratio, desktop))
 
+    def page(self, page, what):
+        """The whole page as the browser shows it, the windows side by side."""
+        driver = page.driver
+        size = driver.get_window_size()
+        width, height = 1360, 520  # the viewport: the main and the rules window side by side
+        inner = driver.execute_script("return [innerWidth, innerHeight];")
+        driver.set_window_size(size["width"] - inner[0] + width, size["height"] - inner[1] + height)
+        time.sleep(0.2)
+        driver.save_screenshot(str(self.folder / f"{page.facts['name'].lower()}-{what}-page.png"))
+        driver.set_window_size(size["width"], size["height"])
+
     def compare(self, driver):
         """Seen in a blank page, where the pictures decode without the site's policy."""
         for file, table, ratio, desktop in self.taken:
@@ -473,6 +484,8 @@ def check_rules(page, pupil):
     check_layout(page, "Form2")
     if PICTURES:
         PICTURES.take(page, "Form2", "rules")
+        if not pupil.by_keys:
+            PICTURES.page(page, "round")
     if not pupil.by_keys:
         audit(page, "the rules window open")
     printed = page.run("const f = document.querySelector('[data-form=Form2]').getBoundingClientRect();"

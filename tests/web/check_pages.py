@@ -224,10 +224,7 @@ class Pictures:
         """The whole page as the browser shows it, the windows side by side."""
         driver = page.driver
         size = driver.get_window_size()
-        width, height = 1360, 520  # the viewport: the main and the rules window side by side
-        inner = driver.execute_script("return [innerWidth, innerHeight];")
-        driver.set_window_size(size["width"] - inner[0] + width, size["height"] - inner[1] + height)
-        time.sleep(0.2)
+        set_viewport(driver, 1360, 520)  # the main and the rules window side by side
         driver.save_screenshot(str(self.folder / f"{page.facts['name'].lower()}-{what}-page.png"))
         driver.set_window_size(size["width"], size["height"])
 
@@ -445,6 +442,40 @@ def check_layout(page, form):
     # The focus and reading order is the tab order.
     order = [row["name"] for row in sorted(table["controls"], key=lambda row: row["tabIndex"])]
     expect_equal(page.control_names(form), order, f"{form}: the page's order")
+
+
+def set_viewport(driver, width, height):
+    size = driver.get_window_size()
+    inner = driver.execute_script("return [innerWidth, innerHeight];")
+    driver.set_window_size(size["width"] - inner[0] + width, size["height"] - inner[1] + height)
+    time.sleep(0.2)
+
+
+def check_small_screens(page):
+    """On a phone held either way the main window is drawn smaller as a whole, within the screen,
+    keeping its proportions; on a large screen it is back at its design size."""
+    table = page.forms["Form1"]
+    for width, height in ((390, 844), (844, 390)):
+        set_viewport(page.driver, width, height)
+        shown = page.run("const r = document.querySelector('[data-form=Form1]').getBoundingClientRect();"
+                         "return [r.left, r.top, r.right, r.bottom];")
+        expect(shown[0] >= 0 and shown[1] >= 0 and shown[2] <= width and shown[3] <= height,
+               f"the main window within a {width}x{height} screen: {shown}")
+        ratio = (shown[2] - shown[0]) / (shown[3] - shown[1])
+        expect(abs(ratio - table["width"] / table["height"]) < 0.01, f"the main window's proportions on a {width}x{height} screen")
+    set_viewport(page.driver, 1400, 1000)
+    check_layout(page, "Form1")
+
+
+def tap(page, control):
+    """A finger's tap on a touch screen."""
+    x, y = page.run("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                    "return [r.left + r.width / 2, r.top + r.height / 2];", f'[data-form=Form1] [data-control="{control}"]')
+    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    for kind in ("touchStart", "touchEnd"):
+        points = [{"x": x, "y": y}] if kind == "touchStart" else []
+        page.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
 
 
 def check_names(page):
@@ -751,6 +782,11 @@ def check_program(driver, facts, texts, latin_places, origin, by_keys):
         check_layout(page, "Form1")
         check_names(page)
         audit(page, f"{facts['name']} as it opens")
+        check_small_screens(page)
+        # The rules before the start, by a tap.
+        tap(page, "Command1")
+        if page.wait(lambda: "Form2" in page.open_forms(), "a tap opens the rules window"):
+            Pupil(page, False, latin_places).close_window("Form2")
     expect_equal(page.focused(), "Command1", "the rules button has the focus as the window opens")
     pupil = Pupil(page, by_keys, latin_places)
     if facts["kind"] == "choice":

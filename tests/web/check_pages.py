@@ -439,9 +439,14 @@ def check_layout(page, form):
         expect_equal(control["tag"], tags[row["kind"]], f"{form}.{row['name']}: its element")
         if form == "Form1" or row["caption"]:
             expect_equal(control["text"], row["caption"], f"{form}.{row['name']}: its text as the window opens")
-    # The focus and reading order is the tab order.
-    order = [row["name"] for row in sorted(table["controls"], key=lambda row: row["tabIndex"])]
-    expect_equal(page.control_names(form), order, f"{form}: the page's order")
+    # The focus order is the tab order; a counter is read right after its heading.
+    focusable = [row["name"] for row in sorted(table["controls"], key=lambda row: row["tabIndex"]) if row["kind"] != "label"]
+    names = page.control_names(form)
+    kinds = {row["name"]: row["kind"] for row in table["controls"]}
+    expect_equal([name for name in names if kinds.get(name) != "label"], focusable, f"{form}: the focus order")
+    if form == "Form1":
+        for value, heading in (("Label5", "Label4"), ("Label7", "Label6")):
+            expect(heading in names and names.index(value) == names.index(heading) + 1, f"{value} read right after {heading}")
 
 
 def set_viewport(driver, width, height):

@@ -114,20 +114,6 @@ std::string ElementName(Control control) {
     return std::string(name);
 }
 
-// The captioned label a value label is read after (ui/phrases.h names its text): on the value's row,
-// the nearest before it. Null for any other control.
-const ControlRow* HeadingOf(const drillui::FormLayout& layout, const drillui::Headings& headings, const ControlRow& value) {
-    const auto heading = headings.find(value.name);
-    if (heading == headings.end()) return nullptr;
-    const ControlRow* nearest = nullptr;
-    for (const ControlRow& row : layout.controls) {
-        const bool sameRow = row.top < value.top + value.height && value.top < row.top + row.height;
-        if (row.kind != Kind::Label || row.caption != heading->second || !sameRow || row.left >= value.left) continue;
-        if (!nearest || row.left > nearest->left) nearest = &row;
-    }
-    return nearest;
-}
-
 }  // namespace
 
 PageWindow::PageWindow(const drillui::FormLayout& layout, val desk)
@@ -167,15 +153,19 @@ PageWindow::PageWindow(const drillui::FormLayout& layout, val desk)
 
     // The page's order is the order of the focus and of a screen reader's reading: the tab order,
     // with each value label right after its heading, so that a counter is read with its heading.
+    const std::map<Control, Control> headingLabels = drillui::HeadingLabels(layout);
     std::vector<const ControlRow*> rows;
     for (const ControlRow& row : layout.controls) {
-        if (!HeadingOf(layout, headings_, row)) rows.push_back(&row);
+        if (!headingLabels.contains(row.name)) rows.push_back(&row);
     }
     std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     for (const ControlRow* row : rows) {
         Build(*row);
-        for (const ControlRow& value : layout.controls) {
-            if (HeadingOf(layout, headings_, value) == row) Build(value);
+        for (const auto& [value, heading] : headingLabels) {
+            if (heading != row->name) continue;
+            for (const ControlRow& valueRow : layout.controls) {
+                if (valueRow.name == value) Build(valueRow);
+            }
         }
     }
     Scale(1);

@@ -297,8 +297,9 @@ def measure_memory(site, rounds):
                         driver.execute_script(f"document.querySelector('[data-form=Form1] [data-control=\"{control}\"]').click();"
                                               "document.querySelector('dialog[open] button')?.click();"
                                               "for (const b of document.querySelectorAll('.window .caption button')) b.click();")
-                if cycle in (0, rounds // 2, rounds - 1):
-                    counters.append(page_counters(driver))
+                for mark in (0, rounds // 2, rounds - 1):
+                    if cycle == mark:
+                        counters.append(page_counters(driver))
             wasm_after = driver.execute_script("return wasmMemory.buffer.byteLength;")
             (heap0, nodes0, listeners0), (heap_half, _, _), (heap1, nodes1, listeners1) = counters
             print(f"| {name} | {kib(heaps[0])} | {kib(heaps[-1])} | {kib(wasm)} → {kib(wasm_after)} | "

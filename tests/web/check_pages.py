@@ -45,13 +45,14 @@ def expect_equal(seen, wanted, what):
 
 
 @contextlib.contextmanager
-def browser(width=1400, height=1000, ratio=1):
+def browser(width=1400, height=1000, ratio=1, scripts=True):
     """Debian's Chromium, headless, through Debian's chromedriver."""
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
                      f"--window-size={width},{height}", f"--force-device-scale-factor={ratio}",
-                     "--lang=ru", "--no-first-run", "--disable-extensions"):
+                     "--lang=ru", "--no-first-run", "--disable-extensions",
+                     *(() if scripts else ("--blink-settings=scriptEnabled=false",))):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -817,6 +818,27 @@ def check_start_page(driver, programs, origin):
         expect(link["text"].startswith(link["href"][:-5].capitalize()), f"{link['href']}: named on the start page")
 
 
+def check_without_webassembly(site, programs):
+    """A browser with scripts but no WebAssembly, and one with scripts off, are told in one Russian
+    sentence what the page needs, where the windows would stand."""
+    page = site.as_uri() + "/" + programs[0]["name"].lower() + ".html"
+    with browser() as driver:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly;"})
+        driver.get(page)
+        time.sleep(0.3)
+        needed = driver.execute_script("return document.querySelector('noscript').textContent;")
+        shown = driver.execute_script("return [...document.body.querySelectorAll('p')].map(p => p.innerText);")
+        expect(bool(needed) and shown == [needed], f"without WebAssembly the page says what it needs: {shown}")
+        expect(not driver.find_elements(By.CSS_SELECTOR, "[data-form]"), "without WebAssembly no window")
+    with browser(scripts=False) as driver:
+        driver.get(page)
+        time.sleep(0.3)
+        # No script of the checks runs either: what the page shows, as its accessibility tree has it.
+        tree = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        texts = [node["name"]["value"] for node in tree if node.get("role", {}).get("value") == "StaticText"]
+        expect_equal(texts, [needed], "with scripts off the page says what it needs")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("site", type=pathlib.Path)
@@ -849,6 +871,7 @@ def main():
             with browser() as driver:
                 check_start_page(driver, everyone, address)
                 check_start_page(driver, everyone, site.as_uri() + "/")
+            check_without_webassembly(site, everyone)
         for program in programs:
             # By clicks at a pixel ratio of 1, by keys at 2, as a HiDPI screen shows the page.
             for by_keys in (False, True):

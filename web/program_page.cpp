@@ -38,11 +38,7 @@ KeyPress ToKeyPress(const val& event) {
     return press;
 }
 
-const char* DescriptionId(Control control) {
-    static std::string id;
-    id = "keys-" + std::string(drill::ControlName(control));
-    return id.c_str();
-}
+std::string DescriptionId(Control control) { return "keys-" + std::string(drill::ControlName(control)); }
 
 void DescribeBy(val element, val descriptions, const std::string& id, std::u16string_view text) {
     val description = Append(descriptions, "span");

@@ -2,14 +2,17 @@
 """Drives every program's web page in headless Chromium as a pupil would and checks it against what
 the program must do (web_facts prints it, from each program's tests/facts.cpp):
 
-  check_pages.py SITE WEB_FACTS [--axe FOLDER] [PROGRAM ... | start]
+  check_pages.py SITE WEB_FACTS [--axe FOLDER] [--pictures FOLDER [--desktop-pictures FOLDER]]
+                 [PROGRAM ... | start]
 
-For every program of the registry: the windows as their tables lay them out, a whole round by clicks
-from a local web server and one by keys from disk, every message box, the rules and result windows,
-Luzema's hostile input, nothing stored and nothing asked of another origin; the start page with
-every program; with --axe an accessibility audit of each window and box; with --pictures each
-window pictured at device pixel ratio 1 and 2, compared with the desktop's pictures where given.
-The last line says PASS or FAIL."""
+For every program of the registry (or those named): the windows as their tables lay them out, on a
+large screen and a phone's, a whole round by clicks from a local web server and one by keys from
+disk, every message box, the rules and result windows, Luzema's hostile input, what a screen reader
+is told, nothing stored and nothing asked of another origin; "start": the start page with every
+program, and a browser without WebAssembly or scripts. With --axe an accessibility audit of each
+window and box (axe-core installed into that folder); with --pictures each window pictured at
+device pixel ratio 1 and 2, and lined up with the desktop's pictures of it where they are given
+(FOLDER/1 and FOLDER/2, by window_shots). The last line says PASS or FAIL."""
 
 import argparse
 import contextlib

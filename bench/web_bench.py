@@ -313,7 +313,10 @@ def main():
     parser.add_argument("--loads", type=int, default=21)
     parser.add_argument("--rounds", type=int, default=1000)
     parser.add_argument("--press-rounds", type=int, default=3)
+    parser.add_argument("--programs", nargs="*", default=PROGRAMS, help="these programs only")
+    parser.add_argument("--memory-only", action="store_true", help="only the memory over the rounds")
     arguments = parser.parse_args()
+    PROGRAMS[:] = arguments.programs
     with tempfile.TemporaryDirectory() as folder:
         site = pathlib.Path(folder) / "site"
         shutil.copytree(arguments.site, site)
@@ -323,9 +326,10 @@ def main():
         version = subprocess.run(["/usr/bin/chromium", "--version"], capture_output=True, text=True).stdout.strip()
         print(f"Machine: {cpu}, {subprocess.run(['nproc'], capture_output=True, text=True).stdout.strip()} cores; "
               f"load: {', '.join(load)}; {version}, headless\n")
-        measure_sizes(site)
-        measure_loads(site, arguments.loads)
-        measure_presses(site, arguments.press_rounds)
+        if not arguments.memory_only:
+            measure_sizes(site)
+            measure_loads(site, arguments.loads)
+            measure_presses(site, arguments.press_rounds)
         measure_memory(site, arguments.rounds)
 
 

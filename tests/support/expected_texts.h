@@ -1,6 +1,6 @@
 #pragma once
 // Texts every program shows or says alike, stated once for all the tests (C++ here; the Python
-// checks read them as the facts tool writes them, tests/model/facts_json.cpp), apart from the
+// checks read them as tests/model/facts_json.cpp prints them), apart from the
 // engine's own.
 
 #include <string>
@@ -21,5 +21,14 @@ inline const std::string ConfirmWarning = "Подтвердите Вашу ра�
 inline std::string RulesWarningLine(int style, const std::string& title) {
     return "message " + std::to_string(style) + " [" + title + "] " + RulesWarning;
 }
+
+// How a screen reader is told the keys of the buttons and windows every program has.
+inline const std::string RulesKeyNamed = "Клавиша F1";
+inline const std::string NextKeyNamed = "Клавиша Enter";
+inline const std::string WindowKeysNamed = "Клавиша Escape закрывает окно";
+// Luzema's answer box: its name, its description, and the description of the button it submits to.
+inline const std::string AnswerBoxNamed = "Предложение";
+inline const std::string AnswerBoxKeysNamed = "Клавиши Ctrl+Enter: Запятые расставлены";
+inline const std::string SubmitKeysNamed = "Клавиши Ctrl+Enter";
 
 }  // namespace expected

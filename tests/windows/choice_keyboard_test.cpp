@@ -18,6 +18,7 @@
 #include "engine/controls.h"
 #include "engine/drill_session.h"
 #include "tests/model/programs_under_test.h"
+#include "tests/support/latin_places.h"
 #include "tests/support/keyboard_testing.h"
 #include "windows/program_windows.h"
 
@@ -38,23 +39,20 @@ struct Letter {
     char16_t latinShifted;
 };
 
-constexpr Letter Letters[] = {
-    {u'е', Qt::Key_T, u't', Qt::Key_T, u'T'},
-    {u'и', Qt::Key_B, u'b', Qt::Key_B, u'B'},
-    {u'о', Qt::Key_J, u'j', Qt::Key_J, u'J'},
-    {u'ё', Qt::Key_QuoteLeft, u'`', Qt::Key_AsciiTilde, u'~'},
-};
-
-// The letters a program states, with the keys in their places.
+// The letters a program states, with the keys in their places: Qt names a key by the character
+// it types with Shift ('T' for t and T, '~' for ~, while ` is a key of its own).
 std::vector<Letter> LettersOf(std::u16string_view letters) {
     std::vector<Letter> found;
     for (const char16_t letter : letters) {
-        const auto known = std::find_if(std::begin(Letters), std::end(Letters), [letter](const Letter& l) { return l.cyrillic == letter; });
-        if (known == std::end(Letters)) {
+        const auto known = std::find_if(std::begin(expected::LatinPlaces), std::end(expected::LatinPlaces),
+                                        [letter](const expected::LatinPlace& place) { return place.cyrillic == letter; });
+        if (known == std::end(expected::LatinPlaces)) {
             ADD_FAILURE() << "no key in the test's table for a letter the program states";
             continue;
         }
-        found.push_back(*known);
+        const bool isLetter = known->latin >= u'a' && known->latin <= u'z';
+        found.push_back({letter, static_cast<Qt::Key>(isLetter ? known->latinShifted : known->latin), known->latin,
+                         static_cast<Qt::Key>(known->latinShifted), known->latinShifted});
     }
     return found;
 }

@@ -4,6 +4,9 @@ include(GNUInstallDirs)
 set(DRILL_APP_ID_PREFIX "org.drillprograms" CACHE STRING "Reverse-DNS prefix of the desktop ids")
 
 set(DRILL_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/templates)
+if(EMSCRIPTEN)
+  include(WebSite)
+endif()
 
 # What the build draws of the SVG files (windows/picture_store.h). With Qt's SVG module at run
 # time: the pictures at the pixel ratios of the common screens, 1 and 2; a program's icon
@@ -41,6 +44,11 @@ function(drill_add_program name)
   # The program itself, no window toolkit's: what every front end runs.
   add_library(${name}_program STATIC ${ARG_SOURCES})
   target_link_libraries(${name}_program PUBLIC drill_ui)
+  # The web edition: the program's page, and nothing of the desktop's.
+  if(EMSCRIPTEN)
+    drill_add_web_page(${name} "${ARG_MENU_NAME}" ${ARG_ASSETS})
+    return()
+  endif()
 
   # The program on the desktop: with the Qt windows and its pictures as resources.
   add_library(${name}_desktop STATIC)

@@ -28,7 +28,7 @@ include(CPack)
 # Windows: the installer's script, with a Start-menu shortcut for each program under its Russian
 # name (a colon cannot stand in a file name: "Tavrel — пре- или при-").
 if(WIN32)
-  set(DRILL_WINDOWS_PRODUCT "Упражнения по русскому языку")
+  set(DRILL_WINDOWS_PRODUCT "${DRILL_PRODUCT}")
   set(DRILL_WINDOWS_ID "DrillPrograms")
   set(DRILL_WINDOWS_FOLDER "Drill programs")
   set(DRILL_NSIS_SHORTCUTS "")

@@ -5,6 +5,7 @@
 #   install-packages.sh windows    also the cross build for Windows and its installer
 #   install-packages.sh wine       also what runs and checks the Windows build under Wine
 #   install-packages.sh speech     also what hears the programs through a screen reader (Orca)
+#   install-packages.sh web        also what builds the web edition and checks it in a browser
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,11 @@ case "${1:-}" in
   windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils) ;;
   wine) packages+=(wine wine64 xdotool x11-utils imagemagick unzip) ;;
   speech) packages+=(orca at-spi2-core dbus xdotool procps python3) ;;
+  web)
+    packages+=(emscripten fonttools python3-brotli python3 chromium chromium-driver python3-selenium)
+    # A Node from elsewhere brings its own npm, beside which Debian's will not install.
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
 esac
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with gcc and runs the whole test suite: scripts/test.sh
+# Installs what is missing, builds everything with gcc and the web edition with Emscripten, and runs
+# the whole test suite, the browser checks of the web pages included: scripts/test.sh
 # Then builds the suite a second time with clang, warnings as errors, under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leak checking included) in build-sanitize, and runs it there:
 # DRILL_SKIP_SANITIZE=1 leaves that pass out.
@@ -9,6 +10,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
+# The web edition, which the browser checks of the suite drive in headless Chromium.
+bash scripts/web.sh --build-only
 # The window tests run on Qt's offscreen platform: no display is needed, and none is used.
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 

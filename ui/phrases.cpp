@@ -117,14 +117,24 @@ std::u16string Simplified(std::u16string_view text) {
     return simple;
 }
 
-Headings FindHeadings(const FormLayout& layout) {
-    Headings headings;
+std::map<Control, Control> HeadingLabels(const FormLayout& layout) {
+    std::map<Control, Control> labels;
     for (const ControlRow& value : layout.controls) {
         if (value.kind != Kind::Label || !value.caption.empty()) continue;
         for (const ControlRow& heading : layout.controls) {
             if (!IsHeadingOf(heading, value)) continue;
-            headings[value.name] = heading.caption;
+            labels[value.name] = heading.name;
             break;
+        }
+    }
+    return labels;
+}
+
+Headings FindHeadings(const FormLayout& layout) {
+    Headings headings;
+    for (const auto& [value, label] : HeadingLabels(layout)) {
+        for (const ControlRow& row : layout.controls) {
+            if (row.name == label) headings[value] = row.caption;
         }
     }
     return headings;

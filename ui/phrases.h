@@ -20,6 +20,8 @@ using Texts = std::map<Control, std::u16string>;
 // just before it on its row.
 using Headings = std::map<Control, std::u16string>;
 Headings FindHeadings(const FormLayout& layout);
+// The label each value label is read after, by control: the one FindHeadings takes its text from.
+std::map<Control, Control> HeadingLabels(const FormLayout& layout);
 
 // What a press changed: the texts that changed, in reading order, then the counters that changed,
 // each after its heading; a text that went blank says nothing. The item label's text is the item,

@@ -3,6 +3,7 @@
 // screen at 96 dots per inch shows them.
 
 #include <cmath>
+#include <string_view>
 
 #include "ui/layout.h"
 
@@ -14,6 +15,14 @@ constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
 // A font's size in points as whole pixels at 96 dots per inch, so that the twips layouts keep
 // fitting whatever the screen reports of itself.
 inline int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+// The face that stands in for a design face where the system lacks it: metric-compatible, so that the
+// layouts fit as designed ("Liberation Sans" for "MS Sans Serif"); empty for a face without one.
+constexpr std::string_view StandInFamily(std::string_view family) {
+    if (family == "MS Sans Serif") return "Liberation Sans";
+    if (family == "Times New Roman") return "Liberation Serif";
+    return {};
+}
 
 struct Rgb {
     int red = 0;

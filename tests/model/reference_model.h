@@ -89,8 +89,6 @@ struct ProgramFacts {
     // each answer button, and how each button names its keys to a screen reader.
     std::u16string FirstLetters, SecondLetters;
     std::string FirstKeysNamed, SecondKeysNamed;
-    // The sentence drill: what a screen reader calls the box the pupil answers in.
-    std::string AnswerBoxSaid;
     // For the window checks: each window's caption, Form1 first; the main window's controls in the
     // order Tab visits them from the one focused at the start; the heading of the position counter
     // as the main window shows it.

@@ -3,8 +3,8 @@
 
     tests/speech/check_speech.py FACTS_JSON ORCA_LISTEN_OUTPUT
 
-FACTS_JSON is what the programs must say, as the C++ tests state it (BUILD/tests/facts.json, target
-program_facts_json).
+FACTS_JSON is what the programs must say, as the C++ tests state it (what facts_json prints,
+tests/model/facts_json.cpp).
 
 The output of orca_listen.sh holds "MARK <program> <what> (<keys>)" for every press the driver made
 and the "SPEECH <phrase>" lines Orca said after it. Orca's own speech (the keys it echoes, the
@@ -43,7 +43,7 @@ def split_own(phrases, texts):
     message box from "alert" to its OK button. The keys a control answers to ("Клавиша F1") are its
     accessible description, read with it."""
     # The first word of a key's name: "Клавиша", or "Клавиши" where it is a combination.
-    named = tuple(texts[key].split()[0] for key in ("rules_key_named", "submit_keys_named"))
+    named = tuple(texts[key].split()[0] for key in ("rulesKeyNamed", "submitKeysNamed"))
     ours, own = [], []
     in_box = after_text = False
     for phrase in phrases:
@@ -69,7 +69,7 @@ class Round:
         self.facts = facts
         self.texts = texts
         # "Сделано ошибок: 2.", as every program says its error count.
-        self.errors_said = re.escape(texts["error_count_said"]) + r" (?P<e>\d+)\."
+        self.errors_said = re.escape(texts["errorCountSaid"]) + r" (?P<e>\d+)\."
         self.position = 0
         self.errors = 0
         self.answered = False
@@ -78,7 +78,7 @@ class Round:
     def item(self, phrase):
         """Checks the phrase that shows the next item and follows the round to it (to what was
         said, so that one fault is told once); returns the faults."""
-        heading = re.escape(self.facts["position_heading"])
+        heading = re.escape(self.facts["positionHeading"])
         expected_errors = self.errors + (1 if self.position and not self.answered else 0)
         m = re.fullmatch(r"(?P<item>.+?)\.? %s (?P<k>\d+)\.(?: %s)?" % (heading, self.errors_said), phrase)
         if not m:
@@ -104,11 +104,11 @@ class Round:
         self.answered = True
         choice = self.facts["kind"] == "choice"
         if not choice:
-            if phrase == self.texts["right_verdict"] + ".":
+            if phrase == self.texts["rightVerdict"] + ".":
                 return []
-            m = re.fullmatch(r"%s .+ %s" % (re.escape(self.texts["wrong_verdict"]), self.errors_said), phrase)
+            m = re.fullmatch(r"%s .+ %s" % (re.escape(self.texts["wrongVerdict"]), self.errors_said), phrase)
         else:
-            m = re.fullmatch(r"(?P<word>[^.]+)\.(?: %s\. %s)?" % (re.escape(self.texts["error_mark"]), self.errors_said),
+            m = re.fullmatch(r"(?P<word>[^.]+)\.(?: %s\. %s)?" % (re.escape(self.texts["errorMark"]), self.errors_said),
                              phrase)
         if not m:
             return ["not a verdict: %r" % phrase]
@@ -164,19 +164,19 @@ def check(segs, facts):
                     faults.append("%s: the verdict comes after the focus speech" % where)
         elif what == "rules-refused":
             expect_count(0)
-            if "alert %s." % own_facts["title"] not in own or texts["rules_warning"] not in own:
+            if "alert %s." % own_facts["title"] not in own or texts["rulesWarning"] not in own:
                 faults.append("%s: no warning box said: %r" % (where, own))
         elif what == "rules":
-            if expect_count(1) and ours[0] != own_facts["rules_said"]:
+            if expect_count(1) and ours[0] != own_facts["rulesSaid"]:
                 faults.append("%s: the rules read as %r" % (where, ours[0]))
             if not any(p.endswith(" frame.") for p in own):
                 faults.append("%s: the rules window's frame is not said" % where)
         elif what == "end":
             skipped = not game.answered
             if expect_count(1 if skipped else 0) and skipped:
-                if ours[0] != "%s %d." % (texts["error_count_said"], game.errors + 1):
+                if ours[0] != "%s %d." % (texts["errorCountSaid"], game.errors + 1):
                     faults.append("%s: %r, expected the new error count" % (where, ours[0]))
-            end_message = own_facts["end_message"]
+            end_message = own_facts["endMessage"]
             if end_message not in own:
                 faults.append("%s: the end of the round is not said" % where)
             elif ours and phrases.index(ours[0]) > phrases.index(end_message):

@@ -59,7 +59,7 @@ press() {  # press WHAT KEY...
   heard "$program $what ($*)"
 }
 
-# What the C++ tests state the programs show (BUILD/tests/facts.json, tests/model/facts_json.cpp).
+# What the C++ tests state the programs show (BUILD/tests/facts.json, as facts_json prints it).
 facts() {  # facts PYTHON: prints the expression, of `texts` and `programs` (by lower-case name)
   python3 -c 'import json, sys
 facts = json.load(open(sys.argv[1]))
@@ -71,7 +71,7 @@ start() {  # start PROGRAM
   program=$1
   local before title
   before=$(log_size)
-  title=$(facts "programs['$1']['window_titles'][0]")  # the main window's
+  title=$(facts "programs['$1']['windowTitles'][0]")  # the main window's
   # Not on the driver's output: orca_listen.sh reads it until every writer has gone.
   "$build/programs/$1/$1" >/dev/null 2>&1 &
   app=$!
@@ -132,7 +132,7 @@ press type ctrl+End BackSpace comma period
 press answer ctrl+Return
 # Orca can stall in the middle of an event until the next input reaches it: harmless keys until the
 # last press's verdict is heard.
-wrong_verdict=$(facts "texts['wrong_verdict']")
+wrong_verdict=$(facts "texts['wrongVerdict']")
 heard_when "the last verdict" shift logged_since "$pressed_at" "SPEECH OUTPUT: '$wrong_verdict"
 echo "MARK end"
 stop

@@ -1,7 +1,7 @@
 #pragma once
 // Texts every program shows or says alike, stated once for all the tests (C++ here; the Python
-// checks read them as the facts tool writes them, tests/model/facts_json.cpp), apart from the
-// engine's own. What differs between the programs is in each program's tests/facts.cpp.
+// checks read them as tests/model/facts_json.cpp prints them), apart from the engine's own. What
+// differs between the programs is in each program's tests/facts.cpp.
 
 #include <string>
 
@@ -24,17 +24,20 @@ inline const std::string ConfirmWarning = "Подтвердите Вашу ра�
 // is given it with single blanks.
 inline const std::string ErrorCountHeading = "Сделано  ошибок:";
 inline const std::string ErrorCountSaid = "Сделано ошибок:";
-// How the keys are named to a screen reader: the rules and next-item buttons, the button that
-// Ctrl+Enter presses from the answer box, and a rules or result window.
-inline const std::string RulesKeyNamed = "Клавиша F1";
-inline const std::string NextKeyNamed = "Клавиша Enter";
-inline const std::string SubmitKeysNamed = "Клавиши Ctrl+Enter";
-inline const std::string SecondaryWindowKeysNamed = "Клавиша Escape закрывает окно";
 
 // A message box as the recording platform logs it.
 inline std::string MessageLine(int style, const std::string& title, const std::string& text) {
     return "message " + std::to_string(style) + " [" + title + "] " + text;
 }
 inline std::string RulesWarningLine(int style, const std::string& title) { return MessageLine(style, title, RulesWarning); }
+
+// How a screen reader is told the keys of the buttons and windows every program has.
+inline const std::string RulesKeyNamed = "Клавиша F1";
+inline const std::string NextKeyNamed = "Клавиша Enter";
+inline const std::string WindowKeysNamed = "Клавиша Escape закрывает окно";
+// Luzema's answer box: its name, its description, and the description of the button it submits to.
+inline const std::string AnswerBoxNamed = "Предложение";
+inline const std::string AnswerBoxKeysNamed = "Клавиши Ctrl+Enter: Запятые расставлены";
+inline const std::string SubmitKeysNamed = "Клавиши Ctrl+Enter";
 
 }  // namespace expected

@@ -20,6 +20,7 @@
 #include "tests/model/programs_under_test.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/keyboard_testing.h"
+#include "tests/support/latin_places.h"
 #include "windows/program_windows.h"
 
 namespace drillwin::testing {
@@ -39,23 +40,20 @@ struct Letter {
     char16_t latinShifted;
 };
 
-constexpr Letter Letters[] = {
-    {u'е', Qt::Key_T, u't', Qt::Key_T, u'T'},
-    {u'и', Qt::Key_B, u'b', Qt::Key_B, u'B'},
-    {u'о', Qt::Key_J, u'j', Qt::Key_J, u'J'},
-    {u'ё', Qt::Key_QuoteLeft, u'`', Qt::Key_AsciiTilde, u'~'},
-};
-
-// The letters a program states, with the keys in their places.
+// The letters a program states, with the keys in their places: Qt names a key by the character
+// it types with Shift ('T' for t and T, '~' for ~, while ` is a key of its own).
 std::vector<Letter> LettersOf(std::u16string_view letters) {
     std::vector<Letter> found;
     for (const char16_t letter : letters) {
-        const auto known = std::find_if(std::begin(Letters), std::end(Letters), [letter](const Letter& l) { return l.cyrillic == letter; });
-        if (known == std::end(Letters)) {
+        const auto known = std::find_if(std::begin(expected::LatinPlaces), std::end(expected::LatinPlaces),
+                                        [letter](const expected::LatinPlace& place) { return place.cyrillic == letter; });
+        if (known == std::end(expected::LatinPlaces)) {
             ADD_FAILURE() << "no key in the test's table for a letter the program states";
             continue;
         }
-        found.push_back(*known);
+        const bool isLetter = known->latin >= u'a' && known->latin <= u'z';
+        found.push_back({letter, static_cast<Qt::Key>(isLetter ? known->latinShifted : known->latin), known->latin,
+                         static_cast<Qt::Key>(known->latinShifted), known->latinShifted});
     }
     return found;
 }
@@ -302,7 +300,7 @@ TEST_P(ChoiceKeyboard, EachKeyIsNamedOnItsButtonAndNowhereVisible) {
         QWidget* window = windows.Window(layout.form);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(Accessible(window)->text(QAccessible::Description).toStdString(),
-                  layout.form == Form::Form1 ? "" : expected::SecondaryWindowKeysNamed);
+                  layout.form == Form::Form1 ? "" : expected::WindowKeysNamed);
         EXPECT_TRUE(window->toolTip().isEmpty());
         for (const QWidget* control : window->findChildren<QWidget*>()) EXPECT_TRUE(control->toolTip().isEmpty());
     }

@@ -18,7 +18,6 @@ model::ProgramFacts Facts() {
     facts.Sentences = model::Sentences(Bank());
     facts.Buttons = {"Правило", "Начало", "Повтор, если текст испорчен", "Запятые расставлены", "Ещё предложение", "", "Выход"};
     facts.RulesSaid = "Если причастный оборот стоит после определяемого слова, то он выделяется запятыми.";
-    facts.AnswerBoxSaid = "Предложение";
     facts.WindowTitles = {"Tolvenir", "Правило"};
     facts.FocusOrder = {"Command1", "Command2", "Command4", "Command5", "Command7", "Text1", "Command3"};
     facts.PositionHeading = "Предложений:";

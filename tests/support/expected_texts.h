@@ -20,6 +20,8 @@ inline const std::string RightVerdict = "Правильно";
 inline const std::string WrongVerdict = "Ошибка. Ваш ответ:";
 inline const std::string RestoreWarning = "Повтор возможен до проверки.";
 inline const std::string ConfirmWarning = "Подтвердите Вашу расстановку запятых.";
+// The heading of the position counter of the choice drills.
+inline const std::string QuestionsHeading = "Задано вопросов:";
 // The heading of the error count in every main window, its blanks doubled as drawn; a screen reader
 // is given it with single blanks.
 inline const std::string ErrorCountHeading = "Сделано  ошибок:";

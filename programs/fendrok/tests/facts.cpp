@@ -26,7 +26,7 @@ model::ProgramFacts Facts() {
     facts.SecondKeysNamed = "Клавиша 2";
     facts.WindowTitles = {"Правописание  Fendrok  на  -о  и  -е", "Правила"};
     facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"};
-    facts.PositionHeading = "Задано вопросов:";
+    facts.PositionHeading = expected::QuestionsHeading;
     facts.Bank.LeadingBlank = model::Numbers(3, 20);
     facts.Bank.WrittenWithYo = {9};
     facts.Bank.FirstOptionRows = {1, 3, 6, 8, 10, 13, 18, 20};

@@ -53,7 +53,7 @@ model::ProgramFacts Facts() {
     facts.SecondKeysNamed = "Клавиша 2, Ё или Е";
     facts.WindowTitles = {"Правописание Gondila", "Правила", "Результат"};
     facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
-    facts.PositionHeading = "Задано вопросов:";
+    facts.PositionHeading = expected::QuestionsHeading;
     // The second button reads "ё (е)" but carries е: the rows written with ё are answered е.
     facts.Bank.YoInGap = {19, 20, 21, 23, 24, 25, 27, 28, 29, 30, 31};
     facts.Bank.FirstOptionRows = {1, 3, 4, 5, 6, 7, 10, 12, 14, 15, 16, 17, 22, 26};

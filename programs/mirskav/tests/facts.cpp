@@ -37,7 +37,7 @@ model::ProgramFacts Facts() {
     facts.SecondKeysNamed = "Клавиша 2";
     facts.WindowTitles = {"Правописание Mirskav", "Правила", "Результат"};
     facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"};
-    facts.PositionHeading = "Задано вопросов:";
+    facts.PositionHeading = expected::QuestionsHeading;
     facts.Bank.Phrases = true;
     facts.Bank.WrittenWithYo = {16};
     // The participles keep one н; the adjectives (1-3) and adverbs (11-18) double it.

@@ -29,7 +29,7 @@ model::ProgramFacts Facts() {
     facts.SecondKeysNamed = "Клавиша 2 или И";
     facts.WindowTitles = {"Tavrel", "Правила"};
     facts.FocusOrder = {"Command1", "Command2", "Command3", "Command4", "Command5", "Command7"};
-    facts.PositionHeading = "Задано вопросов:";
+    facts.PositionHeading = expected::QuestionsHeading;
     // "привинтить" in bold stands 2 pixels past the right edge of its label in the rules window.
     facts.CaptionsCutOff = {"Form2.Label6"};
     facts.Bank.LeadingBlank = model::Numbers(3, 23);

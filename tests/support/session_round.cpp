@@ -17,24 +17,10 @@ void SessionRound::Press(std::initializer_list<Control> buttons) {
     for (const Control button : buttons) session.Press(button);
 }
 
-Log SessionRound::WrittenBy(Control button) {
-    platform.TakeLog();
-    session.Press(button);
-    return platform.TakeLog();
-}
-
 Log SessionRound::Result() {
     platform.TakeLog();
     session.ShowResult();
     return platform.TakeLog();
-}
-
-Control SessionRound::RightButton() const {
-    return session.CurrentItem().CorrectOption == session.Profile().FirstOption ? FirstAnswerButton : SecondAnswerButton;
-}
-
-Control SessionRound::WrongButton() const {
-    return RightButton() == FirstAnswerButton ? SecondAnswerButton : FirstAnswerButton;
 }
 
 Log ResultLog(int total, const std::vector<int>& errors, int noAnswer, const std::string& asked,

@@ -23,13 +23,8 @@ struct SessionRound {
     void Start() { session.StartRound(); }
     void Press(Control button) { session.Press(button); }
     void Press(std::initializer_list<Control> buttons);
-    // Presses the button and hands back what that press alone wrote.
-    Log WrittenBy(Control button);
     // What "Результат" writes now.
     Log Result();
-    // The answer buttons that are right and wrong for the item on show.
-    Control RightButton() const;
-    Control WrongButton() const;
 };
 
 // What "Результат" writes, in the order it writes it. Errors and shown counts run over the

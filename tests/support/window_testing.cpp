@@ -82,15 +82,6 @@ QString StartedProgram::Text(Control label, Form form) const {
     return target ? target->text() : QStringLiteral("<no label>");
 }
 
-const drill::DrillItem& StartedProgram::RowOnShow(const drill::ItemBank& bank) const {
-    const QString prompt = Text(drill::PromptLabel);
-    for (const drill::DrillItem& row : bank.Rows()) {
-        if (ToQString(row.Prompt) == prompt) return row;
-    }
-    ADD_FAILURE() << "no row has the prompt " << prompt.toStdString();
-    return bank.Row(1);
-}
-
 const drill::SentenceItem& StartedProgram::RowOnShow(const drill::SentenceBank& bank) const {
     const QString shown = TextBoxOf(windows) ? TextBoxOf(windows)->toPlainText() : QString();
     for (const drill::SentenceItem& row : bank.Rows()) {

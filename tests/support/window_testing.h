@@ -75,8 +75,7 @@ public:
     QWidget* Main() const { return windows.Window(Form::Form1); }
     // A label's text; "<no label>" when its window is not open or has no such label.
     QString Text(Control label, Form form = Form::Form1) const;
-    // The bank row whose prompt stands in the main window, or whose sentence the text box was given.
-    const drill::DrillItem& RowOnShow(const drill::ItemBank& bank) const;
+    // The bank row whose sentence the text box was given.
     const drill::SentenceItem& RowOnShow(const drill::SentenceBank& bank) const;
 
     ProgramWindows windows;

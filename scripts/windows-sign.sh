@@ -23,7 +23,7 @@ die() {
 # The key's password, where there is one, travels in the environment and a pipe, never in a command line.
 export DRILL_SIGNING_PASSWORD=${DRILL_SIGNING_PASSWORD:-}
 password_options=()
-[[ -n "$DRILL_SIGNING_PASSWORD" ]] && password_options=(-readpass -)
+[[ -n "$DRILL_SIGNING_PASSWORD" ]] && password_options=(-readpass /dev/stdin)
 
 check() {
   [[ -n "$cert" && -n "$key" ]] || die "set both DRILL_SIGNING_CERT and DRILL_SIGNING_KEY (PEM files), or neither"

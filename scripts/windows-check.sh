@@ -343,6 +343,9 @@ expect ProductVersion "$(property "$msi" ProductVersion)" "$version"
 expect UpgradeCode "$(property "$msi" UpgradeCode)" "{$(fact UPGRADE_CODE)}"
 expect ALLUSERS "$(property "$msi" ALLUSERS)" 1
 expect ProductLanguage "$(property "$msi" ProductLanguage)" 1049
+for setting in ARPNOMODIFY=1 ARPNOREPAIR=1 REBOOT=ReallySuppress; do
+  expect "${setting%=*}" "$(property "$msi" "${setting%=*}")" "${setting#*=}"
+done
 # The texts are in Windows-1251, the database's code page and the summary's, which Windows reads
 # them in; the summary names the product, the publisher, the platform and the language.
 expect "database code page" "$(table "$msi" _ForceCodepage | awk -F '\t' '$2 == "_ForceCodepage" { print $1 }')" 1251

@@ -256,11 +256,25 @@ installed="$drive/Program Files/$(fact FOLDER)"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/$(fact PRODUCT)"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # Every file, and every folder but the empty ones the setup leaves in the temporary folder, which is
-# Windows' to clear.
-tree() { (cd "$drive" && find . \( -type f -o -type d -not -path './users/*/Temp/*' \) | sort); }
+# Windows' to clear, and Windows Installer's own folder, which Windows always has.
+tree() {
+  (cd "$drive" && find . \( -type f -o -type d -not -path './users/*/Temp/*' -not -path ./windows/Installer \) | sort)
+}
 before=$(tree)
-# What a package installs, as names inside its folder and the Start-menu folder.
-installation() { (cd "$installed" && find . -type f | sort) && (cd "$menu" && ls); }
+# The Start-menu folders named as the product. The setup's is all users'; Wine puts the MSI
+# package's in the user's own, as it does not yet follow ALLUSERS there.
+menu_folders() { find "$drive" -type d -name "$(fact PRODUCT)" -path '*/Start Menu/Programs/*'; }
+# What an installation holds: the files in its folder, and the entries of its one Start-menu folder.
+installation() {
+  local folders
+  (cd "$installed" && find . -type f | sort)
+  folders=$(menu_folders)
+  if [[ $(grep -c . <<<"$folders") == 1 ]]; then
+    (cd "$folders" && ls)
+  else
+    echo "Start-menu folders: $folders"
+  fi
+}
 # The entries of "Apps & features" named as ours, one a line: the key and each "value"=..., between
 # tabs, as Windows reads them (exported as UTF-16, as the registry keeps it).
 entries() {
@@ -382,9 +396,11 @@ product_code=$(property "$msi" ProductCode)
 msi_entry=$(entries)
 [[ $(grep -c . <<<"$msi_entry") == 1 && "$msi_entry" == *"\\$product_code]"* ]] ||
   fail "not the package's uninstall entry alone: $msi_entry"
-for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString EstimatedSize; do
+for value in DisplayName DisplayVersion Publisher UninstallString EstimatedSize; do
   grep -qP "\t\"$value\"=" <<<"$msi_entry" || fail "the package's uninstall entry has no $value"
 done
+# Wine writes no DisplayIcon for a package, but keeps its icon where Windows takes it from.
+[[ -f "$drive/windows/Installer/$product_code/product.ico" ]] || fail "the package's icon is not kept for its entry"
 for program in $programs; do
   starts_and_stays "$program"
 done
@@ -405,9 +421,18 @@ newer_entry=$(entries)
 if msiexec_quietly /i "$msi"; then
   fail "the older package installed over the newer one"
 fi
-refusal=$(iconv -f UTF-16 -t UTF-8 "$check/msiexec.log" 2>/dev/null || cat "$check/msiexec.log")
-grep -q 'Уже установлена более новая версия' <<<"$refusal" || fail "the older package does not say why it refuses"
 [[ "$(entries)" == "$newer_entry" ]] || fail "the older package changed the installation"
+# The refusal as msiexec shows it to someone who runs the package: a box with the message, pictured
+# (build-windows/screenshots/msi-refusal.png), then closed.
+wine msiexec /i "$msi" /qb >/dev/null 2>&1 &
+if box=$(wait_for_window msiexec) && settled "$box"; then
+  import -window "$box" "$out/screenshots/msi-refusal.png"
+  xdotool windowfocus --sync "$box" && xdotool key Return
+  wait_until 10 has_no_window msiexec || fail "the box of the refusal does not close"
+else
+  fail "no box says why the older package refuses"
+fi
+stop_wine
 echo "  upgraded in place to $newer: one uninstall entry; the older package then refused"
 
 msiexec_quietly /x "$newer_msi" || fail "the silent uninstall: msiexec exited with $?"
@@ -420,6 +445,7 @@ wine "$setup" /S >/dev/null 2>&1 || fail "the setup over the MSI package exited 
 wineserver -w
 over_entry=$(entries)
 [[ $(grep -c . <<<"$over_entry") == 1 && "$over_entry" == *"\\$(fact ID)]"* ]] || fail "not the setup's uninstall entry alone: $over_entry"
+[[ "$(menu_folders)" == "$menu" ]] || fail "the package's Start-menu folder is left: $(menu_folders)"
 [[ "$(installation | grep -v '^\./uninstall\.exe$')" == "$setup_installation" ]] || fail "the setup over the MSI package installs other files"
 wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || fail "the setup's uninstaller exited with $?"
 wineserver -w

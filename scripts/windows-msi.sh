@@ -40,14 +40,13 @@ fi
 # What wixl leaves out: the database's code page (without it, Windows reads the texts in the
 # computer's own code page), the removal of the setup's uninstaller over an installation the setup
 # made (installer.wxs.in), and the summary's texts in the summary's code page, with the language.
-facts=$(cmake -P "$settings")
-fact() { awk -F '\t' -v key="$1" '$1 == key { print $2 }' <<<"$facts"; }
+property() { msiinfo export "$package" Property | tr -d '\r' | awk -F '\t' -v key="$1" '$1 == key { print $2 }'; }
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 remove_file='INSERT INTO `RemoveFile` (`FileKey`, `Component_`, `FileName`, `DirProperty`, `InstallMode`)'
 WINDOWS_LANGUAGE=ru msibuild "$package" -i "$work/_ForceCodepage.idt" \
   -q "$remove_file VALUES ('SetupUninstaller', 'MenuFolder', 'uninstall.exe', 'SETUPFOLDER', 1)" \
   -q "$remove_file VALUES ('SetupFolder', 'MenuFolder', '', 'SETUPFOLDER', 1)"
-msibuild "$package" -s "$(fact PRODUCT | iconv -f UTF-8 -t WINDOWS-1251)" "$(fact VENDOR)" "x64;1049"
+msibuild "$package" -s "$(property ProductName | iconv -f UTF-8 -t WINDOWS-1251)" "$(property Manufacturer)" "x64;1049"
 
 if [[ -n "${DRILL_SIGNING_CERT:-}${DRILL_SIGNING_KEY:-}" ]]; then
   bash "$here/windows-sign.sh" "$package" >/dev/null

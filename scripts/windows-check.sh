@@ -176,13 +176,16 @@ has_desktop() { [[ -n "$(desktop_of)" ]]; }
 # A window's picture, as a checksum.
 picture() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
 changed() { [[ "$(picture "$1")" != "$2" ]]; }
-# press WINDOW PROGRAM KEY: presses the key and waits until the program has answered it: its window
-# has changed, or a box of it has opened.
+# press WINDOW PROGRAM KEY...: presses each key and waits until the program has answered it: its
+# window has changed, or a box of it has opened. Stops at the first key left unanswered.
 press() {
-  local before
-  before=$(picture "$1")
-  xdotool key --window "$1" "$3"
-  wait_until 10 changed_or_box "$1" "$before" "$2" || fail "$2: no answer to $3"
+  local window=$1 program=$2 key before
+  shift 2
+  for key in "$@"; do
+    before=$(picture "$window")
+    xdotool key --window "$window" "$key"
+    wait_until 10 changed_or_box "$window" "$before" "$program" || { fail "$program: no answer to $key"; return 1; }
+  done
 }
 changed_or_box() { changed "$1" "$2" || has_box "$3"; }
 # Waits until a window's picture has stayed the same for half a second: its drawing is done.
@@ -216,14 +219,13 @@ for program in $programs; do
   xdotool windowfocus --sync "$main" || fail "$program: its window takes no focus"
   # The focus starts on the rules button; Tab goes on to "Начало". Then every item is answered with
   # the first answer and Enter takes the next, until the box at the end of the round opens.
-  press "$main" "$program" Tab
-  press "$main" "$program" Return
   items=0
-  while ! has_box "$program" && [[ $items -lt 300 ]]; do
-    press "$main" "$program" "$first_answer"
-    press "$main" "$program" Return
-    items=$((items + 1))
-  done
+  if press "$main" "$program" Tab Return; then
+    while ! has_box "$program" && [[ $items -lt 300 ]]; do
+      press "$main" "$program" "$first_answer" Return || break
+      items=$((items + 1))
+    done
+  fi
   if has_box "$program"; then
     echo "  $program: window after $shown ms, a round of $items items played by keys, the end box shown"
   else
@@ -239,11 +241,10 @@ for program in $programs; do
     empty=$(picture "$desktop")
     wait_until 20 changed "$desktop" "$empty" && settled "$desktop" || fail "$program: nothing drawn in the Wine desktop"
     xdotool windowfocus --sync "$desktop" || fail "$program: the Wine desktop takes no focus"
-    press "$desktop" "$program" Tab
-    press "$desktop" "$program" Return
-    press "$desktop" "$program" "$second_answer"
-    settled "$desktop" || fail "$program: its picture does not settle"
-    import -window "$desktop" "$out/screenshots/$program-windows.png"
+    if press "$desktop" "$program" Tab Return "$second_answer"; then
+      settled "$desktop" || fail "$program: its picture does not settle"
+      import -window "$desktop" "$out/screenshots/$program-windows.png"
+    fi
   else
     fail "$program: no Wine desktop for its picture"
   fi

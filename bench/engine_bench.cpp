@@ -99,7 +99,7 @@ void WholeRoundWithResult(benchmark::State& state) {
             session.NextItem();
         }
         session.ShowResult();
-        benchmark::DoNotOptimize(session.Tally()->ErrorTotal());
+        benchmark::DoNotOptimize(session.ErrorCount());
     }
 }
 BENCHMARK(WholeRoundWithResult);

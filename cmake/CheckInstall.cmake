@@ -1,10 +1,11 @@
 # Installs the build into a fresh temporary root and checks what lands there:
-#   cmake -DBUILD_DIR=... -DROOT=... -DPROGRAMS="tavrel=ID;..." [-DDESKTOP_FILE_VALIDATE=...]
+#   cmake -DBUILD_DIR=... -DROOT=... -DREGISTRY=BUILD_DIR/registry.cmake [-DDESKTOP_FILE_VALIDATE=...]
 #         [-DAPPSTREAMCLI=...] -P CheckInstall.cmake
 # Every program brings exactly its binary, desktop entry, scalable icon and metainfo; the desktop
 # entries and metainfo pass their validators where those are installed.
 
 cmake_minimum_required(VERSION 3.25)
+include("${REGISTRY}")
 
 set(failures "")
 macro(fail text)
@@ -19,10 +20,11 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected "")
-foreach(entry IN LISTS PROGRAMS)
-  string(REPLACE "=" ";" parts "${entry}")
-  list(GET parts 0 name)
-  list(GET parts 1 id)
+foreach(name IN LISTS DRILL_PROGRAMS)
+  if(NOT DEFINED DRILL_${name}_DESKTOP_ID)
+    fail("${name}: no desktop entry registered (no MENU_NAME or SUMMARY)")
+  endif()
+  set(id "${DRILL_${name}_DESKTOP_ID}")
   set(desktop "share/applications/${id}.desktop")
   set(icon "share/icons/hicolor/scalable/apps/${id}.svg")
   set(metainfo "share/metainfo/${id}.metainfo.xml")
@@ -103,6 +105,6 @@ endif()
 if(NOT failures STREQUAL "")
   message(FATAL_ERROR "install check failed:\n${failures}")
 endif()
-list(LENGTH PROGRAMS count)
+list(LENGTH DRILL_PROGRAMS count)
 message(STATUS "${count} programs installed and checked in ${ROOT}")
 file(REMOVE_RECURSE "${ROOT}")

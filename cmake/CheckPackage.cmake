@@ -1,10 +1,11 @@
 # Packs the build into the Debian package as scripts/package.sh does, and checks what the package
 # holds and what it asks apt to bring:
-#   cmake -DCPACK=... -DBUILD_DIR=... -DOUT=... -DPROGRAMS="tavrel=ID;..." -P CheckPackage.cmake
+#   cmake -DCPACK=... -DBUILD_DIR=... -DOUT=... -DREGISTRY=BUILD_DIR/registry.cmake -P CheckPackage.cmake
 # The generator needs file and dpkg-shlibdeps on the machine; a machine without them fails here
 # rather than at a teacher's first package.
 
 cmake_minimum_required(VERSION 3.25)
+include("${REGISTRY}")
 
 file(REMOVE_RECURSE "${OUT}")
 execute_process(COMMAND "${CPACK}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${OUT}"
@@ -28,10 +29,8 @@ foreach(needed libqt6widgets6 libqt6svg6 fonts-liberation)
 endforeach()
 
 execute_process(COMMAND dpkg-deb --contents "${packages}" OUTPUT_VARIABLE contents)
-foreach(entry IN LISTS PROGRAMS)
-  string(REPLACE "=" ";" parts "${entry}")
-  list(GET parts 0 name)
-  list(GET parts 1 id)
+foreach(name IN LISTS DRILL_PROGRAMS)
+  set(id "${DRILL_${name}_DESKTOP_ID}")
   foreach(path "usr/bin/${name}" "usr/share/applications/${id}.desktop"
                "usr/share/icons/hicolor/scalable/apps/${id}.svg" "usr/share/metainfo/${id}.metainfo.xml")
     string(FIND "${contents}" " ./${path}\n" found)

@@ -1,6 +1,7 @@
-# Fails when the product code uses a header or call that only some systems have, or when the drill
-# logic reaches for the window toolkit: the programs are built and tested on Debian and are meant
-# to build wherever Qt and a C++20 compiler are.
+# Fails when the product code uses a header or call that only some systems have, when a layer
+# reaches above itself (the drill logic for the window toolkit or the windows, the windows for a
+# program), or when it stores anything or reaches for the network: the programs are built and tested
+# on Debian and are meant to build wherever Qt and a C++20 compiler are, and they keep nothing.
 #   cmake -DROOT=<top of the tree> -DFOLDERS="engine;windows;programs" -P CheckPortable.cmake
 # A program's own tests/ folder is test code and is not looked at.
 
@@ -12,9 +13,13 @@ set(everywhere
   "(mallinfo|getrusage|wait4|fork|execv|execl|clock_gettime|getpid|usleep|sysconf)[ ]*\\("
   "\"/(proc|dev|sys|tmp)/"
   "QNativeInterface|QX11Info|nativeScanCode|nativeVirtualKey"
+  # No settings, no file written, no socket.
+  "QSettings|QSaveFile|QTemporaryFile|QStandardPaths|QNetwork|QTcpSocket|QUdpSocket|QLocalSocket"
+  "std::o?fstream|fopen[ ]*\\(|QIODevice::(WriteOnly|ReadWrite|Append)"
 )
-# The drill logic is standard C++ alone.
-set(engine_only "#include <Q" "#include <qt")
+# The drill logic is standard C++ alone; the window layer knows no program.
+set(engine_only "#include <Q" "#include <qt" "#include \"(windows|programs|tools)/")
+set(windows_only "#include \"(programs|tools)/")
 
 set(findings "")
 foreach(folder IN LISTS FOLDERS)
@@ -23,6 +28,8 @@ foreach(folder IN LISTS FOLDERS)
   set(patterns ${everywhere})
   if(folder STREQUAL "engine")
     list(APPEND patterns ${engine_only})
+  elseif(folder STREQUAL "windows")
+    list(APPEND patterns ${windows_only})
   endif()
   foreach(source IN LISTS sources)
     file(STRINGS "${ROOT}/${source}" lines ENCODING UTF-8)
@@ -38,6 +45,6 @@ foreach(folder IN LISTS FOLDERS)
 endforeach()
 
 if(findings)
-  message(FATAL_ERROR "System-specific code in the product:\n${findings}")
+  message(FATAL_ERROR "System-specific, layer-breaking or storing code in the product:\n${findings}")
 endif()
-message(STATUS "no system-specific header or call in ${FOLDERS}")
+message(STATUS "no system-specific, layer-breaking or storing code in ${FOLDERS}")

@@ -27,8 +27,9 @@ set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 # drill_add_program(NAME
 #   MENU_NAME "..."    the Russian name under which the program shows in the desktop menu
 #   SUMMARY "..."      one Russian line on what the program drills (menu comment, AppStream summary)
-#   SOURCES ...        the program's tables and code (library NAME_program)
-#   ASSETS ...         SVG pictures and the icon under assets/, compiled in as resources ":/NAME/...",
+#   SOURCES ...        the program's tables and code (library NAME_program, no window toolkit's)
+#   ASSETS ...         SVG pictures and the icon under assets/, compiled into the desktop program
+#                      (library NAME_desktop) as resources ":/NAME/...",
 #                      each with its drawings (DRILL_STORED_RATIOS, DRILL_STORED_WINDOW_ICON_SIZES)
 #   TESTS ...          tests on the recording platform
 #   WINDOW_TESTS ...   tests of the real windows on the offscreen platform
@@ -39,19 +40,24 @@ set(DRILL_ICO_SIZES 16 20 24 32 40 48 64 256)
 function(drill_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "RESULT_WINDOW" "MENU_NAME;SUMMARY" "SOURCES;ASSETS;TESTS;WINDOW_TESTS")
 
+  # The program itself, no window toolkit's: what every front end runs.
   add_library(${name}_program STATIC ${ARG_SOURCES})
-  target_link_libraries(${name}_program PUBLIC drill_windows)
+  target_link_libraries(${name}_program PUBLIC drill_ui)
+
+  # The program on the desktop: with the Qt windows and its pictures as resources.
+  add_library(${name}_desktop STATIC)
+  target_link_libraries(${name}_desktop PUBLIC ${name}_program drill_windows)
   # The SVG files themselves only where they can be drawn at run time.
   if(TARGET Qt6::Svg)
-    qt_add_resources(${name}_program "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
+    qt_add_resources(${name}_desktop "${name}_assets" PREFIX "/${name}" BASE assets FILES ${ARG_ASSETS})
   endif()
   set(pictures ${ARG_ASSETS})
   list(FILTER pictures EXCLUDE REGEX "(^|/)icon\\.svg$")
-  drill_store_drawings(${name}_program "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
-  drill_store_drawings(${name}_program "/${name}" icon assets/icon.svg AT ${DRILL_STORED_WINDOW_ICON_SIZES})
+  drill_store_drawings(${name}_desktop "/${name}" picture ${pictures} AT ${DRILL_STORED_RATIOS})
+  drill_store_drawings(${name}_desktop "/${name}" icon assets/icon.svg AT ${DRILL_STORED_WINDOW_ICON_SIZES})
 
   qt_add_executable(${name} WIN32 MACOSX_BUNDLE main.cpp)
-  target_link_libraries(${name} PRIVATE ${name}_program)
+  target_link_libraries(${name} PRIVATE ${name}_desktop)
   if(WIN32)
     drill_add_windows_resources(${name} "${ARG_MENU_NAME}")
   endif()
@@ -68,7 +74,7 @@ function(drill_add_program name)
     endif()
     if(ARG_WINDOW_TESTS)
       add_executable(${name}_window_tests ${ARG_WINDOW_TESTS})
-      target_link_libraries(${name}_window_tests PRIVATE ${name}_program drill_gui_test_main)
+      target_link_libraries(${name}_window_tests PRIVATE ${name}_desktop drill_gui_test_main)
       drill_add_gtests(${name}_window_tests OFFSCREEN)
       if(ARG_RESULT_WINDOW)
         target_link_libraries(${name}_window_tests PRIVATE drill_tallied_windows_suite)
@@ -148,22 +154,42 @@ function(drill_add_desktop_checks name)
 #include "programs/@name@/@name@.h"
 
 namespace drillwin::testing {
-const ProgramDescription& TestedProgram() { return @name@::Program(); }
+const drillui::ProgramDescription& TestedProgram() { return @name@::Program(); }
 }  // namespace drillwin::testing
 ]] @ONLY)
   add_executable(${name}_desktop_checks ${PROJECT_SOURCE_DIR}/tests/support/desktop_checks.cpp ${accessor})
-  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_program drill_gui_test_main)
+  target_link_libraries(${name}_desktop_checks PRIVATE ${name}_desktop drill_gui_test_main)
   foreach(scale 1 1.5 2)
     drill_add_gtests(${name}_desktop_checks OFFSCREEN SUFFIX "@x${scale}" ENVIRONMENT QT_SCALE_FACTOR=${scale})
   endforeach()
 endfunction()
 
+# The registry: what the packages and their checks need to know of each program, as variables
+# DRILL_<NAME>_<KEY> beside the list DRILL_PROGRAMS. The configure step writes it into DRILL_REGISTRY,
+# which Packaging.cmake and the check scripts include().
+set(DRILL_REGISTRY ${PROJECT_BINARY_DIR}/registry.cmake)
+
+# drill_register(NAME KEY VALUE): DRILL_<NAME>_<KEY> is VALUE in the registry.
+function(drill_register name key value)
+  set_property(GLOBAL APPEND_STRING PROPERTY DRILL_REGISTRY_ENTRIES "set(DRILL_${name}_${key} [==[${value}]==])\n")
+endfunction()
+
+# drill_write_registry(): writes the registry, once every program is added.
+function(drill_write_registry)
+  get_property(entries GLOBAL PROPERTY DRILL_REGISTRY_ENTRIES)
+  list(JOIN DRILL_PROGRAMS " " programs)
+  set(text "# The programs of this build and what is known of each (cmake/DrillProgram.cmake).\n")
+  string(APPEND text "set(DRILL_PROGRAMS ${programs})\n${entries}")
+  # Written only when it changes, so that nothing that reads it is redone for nothing.
+  file(CONFIGURE OUTPUT ${DRILL_REGISTRY} CONTENT "@text@" @ONLY)
+endfunction()
+
 # Installs the program; on freedesktop systems also its menu entry, icon and AppStream metainfo,
-# generated from the templates. The programs installed so far are listed in the global property
-# DRILL_INSTALLED_PROGRAMS as NAME=ID, for the install check.
+# generated from the templates. Registers MENU_NAME and SUMMARY, and DESKTOP_ID where the desktop
+# entry is installed.
 function(drill_install_program name menuName summary)
-  # The packages list the programs, each as NAME|MENU_NAME|SUMMARY.
-  set_property(GLOBAL APPEND PROPERTY DRILL_PACKAGED_PROGRAMS "${name}|${menuName}|${summary}")
+  drill_register(${name} MENU_NAME "${menuName}")
+  drill_register(${name} SUMMARY "${summary}")
   if(WIN32)
     # One folder with the programs beside the libraries they share (scripts/windows-package.sh).
     install(TARGETS ${name} RUNTIME DESTINATION .)
@@ -191,5 +217,5 @@ function(drill_install_program name menuName summary)
   install(FILES ${generated}/${DRILL_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${DRILL_DESKTOP_ID}.svg)
-  set_property(GLOBAL APPEND PROPERTY DRILL_INSTALLED_PROGRAMS "${name}=${DRILL_DESKTOP_ID}")
+  drill_register(${name} DESKTOP_ID "${DRILL_DESKTOP_ID}")
 endfunction()

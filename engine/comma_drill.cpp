@@ -29,7 +29,7 @@ void CommaDrill::CheckCommas() {
         platform_.SetCaption(MainWindow, VerdictLabel, RightVerdict);
         return;
     }
-    ++errorCount_;
+    CountError();
     platform_.SetCaption(MainWindow, AnswerShownLabel, answer);
     ShowErrorCount();
     platform_.SetCaption(MainWindow, VerdictLabel, WrongVerdict);
@@ -50,10 +50,6 @@ bool CommaDrill::LeaveItem() {
     }
     platform_.SetCaption(MainWindow, AnswerShownLabel, u"");
     platform_.SetCaption(MainWindow, VerdictLabel, u"");
-    if (State() == DrillState::Unanswered) {
-        ++errorCount_;
-        ShowErrorCount();
-    }
     return true;
 }
 
@@ -63,10 +59,6 @@ void CommaDrill::PressOwn(Control button) {
         case CheckButton: CheckCommas(); break;
         default: break;
     }
-}
-
-void CommaDrill::ShowErrorCount() {
-    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(errorCount_));
 }
 
 }  // namespace drill

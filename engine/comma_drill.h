@@ -1,8 +1,6 @@
 #pragma once
 // The sentence drill: the pupil types the commas into the sentence and the text is compared exactly.
 
-#include <cstdint>
-
 #include "engine/drill_round.h"
 #include "engine/item_bank.h"
 
@@ -15,6 +13,13 @@ struct SentenceItem {
 };
 
 using SentenceBank = Bank<SentenceItem>;
+
+// The controls only the sentence drill has.
+inline constexpr Control RestoreButton = Control::Command3;   // "Повтор, если текст испорчен"
+inline constexpr Control CheckButton = Control::Command4;     // "Запятые расставлены"
+inline constexpr Control VerdictLabel = Control::Label1;
+inline constexpr Control AnswerShownLabel = Control::Label8;  // a wrong answer as typed
+inline constexpr Control SentenceBox = Control::Text1;
 
 inline constexpr TextView RightVerdict = u"Правильно";
 inline constexpr TextView WrongVerdict = u"Ошибка. Ваш ответ:";
@@ -30,7 +35,6 @@ public:
     void RestoreSentence();   // "Повтор, если текст испорчен"
     void CheckCommas();       // "Запятые расставлены"
 
-    std::uint8_t ErrorCount() const { return errorCount_; }
     TextView ShownText() const { return shownText_; }
     TextView ExpectedText() const { return expectedText_; }
 
@@ -38,10 +42,8 @@ private:
     void ShowRow(int number) override;
     bool LeaveItem() override;
     void PressOwn(Control button) override;
-    void ShowErrorCount();
 
     const SentenceBank& bank_;
-    std::uint8_t errorCount_ = 0;  // wraps at 256
     TextView shownText_;
     TextView expectedText_;
 };

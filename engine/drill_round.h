@@ -33,6 +33,11 @@ public:
     // "Ещё слово", "Далее", "Ещё предложение"
     void NextItem() {
         if (position_ == 0 || !LeaveItem()) return;
+        if (State() == DrillState::Unanswered) {
+            CountError();
+            ItemLeftUnanswered();
+            ShowErrorCount();
+        }
         answerCount_ = 0;
         ++position_;
         if (Finished()) {
@@ -67,6 +72,10 @@ public:
 
     std::int32_t Position() const { return position_; }
     std::int32_t AnswerCount() const { return answerCount_; }
+    // The round's errors: a wrong first answer, or an item left without any answer, at most one
+    // for each item, and never reset. A round has at most QuestionOrder::MaxSize (255) items, so
+    // the count never passes 255.
+    std::int32_t ErrorCount() const { return errorCount_; }
     const QuestionOrder& Order() const { return questionOrder_; }
 
 protected:
@@ -78,6 +87,11 @@ protected:
     bool Finished() const { return position_ > N(); }
     // Counts an answer to the item on show and gives the count so far.
     std::int32_t CountAnswer() { return ++answerCount_; }
+    // An error of the item on show.
+    void CountError() { ++errorCount_; }
+    void ShowErrorCount() {
+        platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(static_cast<std::uint32_t>(errorCount_)));
+    }
     void Warn(TextView text) { platform_.ShowMessage(text, messages_.WarningIcon, messages_.Title); }
 
     Platform& platform_;
@@ -85,9 +99,10 @@ protected:
 private:
     // The bank row of that number is now on show: loads it and writes it into the main window.
     virtual void ShowRow(int number) = 0;
-    // Before the next item: clears what the answer left and counts an item left unanswered; false
-    // keeps the item on show.
+    // Before the next item: clears what the answer left; false keeps the item on show.
     virtual bool LeaveItem() = 0;
+    // The item on show is left without an answer; the round has counted it as an error.
+    virtual void ItemLeftUnanswered() {}
     // The buttons only this drill has.
     virtual void PressOwn(Control button) = 0;
 
@@ -109,6 +124,7 @@ private:
     std::span<const RuleLine> ruleLines_;
     std::int32_t position_ = 0;
     std::int32_t answerCount_ = 0;
+    std::int32_t errorCount_ = 0;
     QuestionOrder questionOrder_;
 };
 

@@ -16,25 +16,26 @@ DrillSession::DrillSession(const DrillProfile& profile, Platform& platform)
 }
 
 void DrillSession::AnswerItem(TextView option) {
+    const auto showFullText = [this] { platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText); };
     if (Finished()) {
-        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
+        showFullText();
         return;
     }
     if (Position() == 0) return;
     const bool wrongFirstAnswer = CountAnswer() == 1 && option != currentItem_.CorrectOption;
     if (!wrongFirstAnswer) {
-        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
+        showFullText();
         return;
     }
     CountError();
+    if (tally_) tally_->CountError(currentItem_.Number);
     platform_.SetCaption(MainWindow, ErrorMarkLabel, ErrorMark);
-    // The drills with result categories show the full text before the count; the others after.
-    if (tally_) {
-        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
+    if (profile_.WrongAnswer == WrongAnswerWrites::CountThenFullText) {
         ShowErrorCount();
+        showFullText();
     } else {
+        showFullText();
         ShowErrorCount();
-        platform_.SetCaption(MainWindow, PromptLabel, currentItem_.FullText);
     }
 }
 
@@ -65,11 +66,11 @@ void DrillSession::ShowRow(int number) {
 
 bool DrillSession::LeaveItem() {
     platform_.SetCaption(MainWindow, ErrorMarkLabel, u"");
-    if (State() == DrillState::Unanswered) {
-        CountNoAnswer();
-        ShowErrorCount();
-    }
     return true;
+}
+
+void DrillSession::ItemLeftUnanswered() {
+    if (tally_) tally_->CountNoAnswer();
 }
 
 void DrillSession::PressOwn(Control button) {
@@ -78,26 +79,6 @@ void DrillSession::PressOwn(Control button) {
         case SecondAnswerButton: AnswerItem(profile_.SecondOption); break;
         case ResultButton: ShowResult(); break;
         default: break;
-    }
-}
-
-void DrillSession::ShowErrorCount() {
-    platform_.SetCaption(MainWindow, ErrorCountLabel, Digits(static_cast<std::uint32_t>(ErrorCount())));
-}
-
-void DrillSession::CountError() {
-    if (tally_) {
-        tally_->CountError(currentItem_.Number);
-    } else {
-        ++errorCount_;
-    }
-}
-
-void DrillSession::CountNoAnswer() {
-    if (tally_) {
-        tally_->CountNoAnswer();
-    } else {
-        ++errorCount_;
     }
 }
 

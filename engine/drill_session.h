@@ -10,6 +10,12 @@
 
 namespace drill {
 
+// The controls only the choice drills have.
+inline constexpr Control FirstAnswerButton = Control::Command3;   // carries the profile's first option
+inline constexpr Control SecondAnswerButton = Control::Command4;  // and its second
+inline constexpr Control PromptLabel = Control::Label1;           // the item on show, then its full text
+inline constexpr Control ErrorMarkLabel = Control::Label8;        // "Была ошибка"
+
 inline constexpr TextView ErrorMark = u"Была ошибка";
 
 class DrillSession final : public DrillRound {
@@ -20,8 +26,6 @@ public:
     void AnswerItem(TextView option);   // an answer button, with its option value
     void ShowResult();                  // "Результат"; only with result categories
 
-    // With result categories, the tally's total.
-    std::int32_t ErrorCount() const { return tally_ ? tally_->ErrorTotal() : errorCount_; }
     const DrillItem& CurrentItem() const { return currentItem_; }
     const DrillProfile& Profile() const { return profile_; }
     // Present in the drills with result categories.
@@ -30,13 +34,10 @@ public:
 private:
     void ShowRow(int number) override;
     bool LeaveItem() override;
+    void ItemLeftUnanswered() override;
     void PressOwn(Control button) override;
-    void ShowErrorCount();
-    void CountError();
-    void CountNoAnswer();
 
     const DrillProfile& profile_;
-    std::int32_t errorCount_ = 0;  // without result categories only
     DrillItem currentItem_;
     std::optional<ResultTally> tally_;
 };

@@ -2,6 +2,7 @@
 // Exercise items and the constant tables they are kept in.
 
 #include <cassert>
+#include <cstdint>
 #include <span>
 
 #include "engine/platform.h"
@@ -51,6 +52,10 @@ struct ResultCategory {
     int LastNumber = 0;
 };
 
+// After a wrong first answer the error mark is written, then the error count and the full text in
+// the order each program was made with. The pupil sees them at once either way.
+enum class WrongAnswerWrites : std::uint8_t { CountThenFullText, FullTextThenCount };
+
 // Everything that differs between the choice drills.
 struct DrillProfile {
     ItemBank Bank;
@@ -60,6 +65,7 @@ struct DrillProfile {
     TextView EndMessage{};
     MessageStyle WarningIcon = MessageStyle::Plain;
     MessageStyle EndIcon = MessageStyle::Plain;
+    WrongAnswerWrites WrongAnswer = WrongAnswerWrites::CountThenFullText;
     // Written into the rules window at every allowed press of the rules button; empty when the
     // rules window carries its text as labels.
     std::span<const RuleLine> RuleLines = {};

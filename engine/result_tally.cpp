@@ -29,12 +29,6 @@ void ResultTally::CountError(int number) { Raise(errors_[Index(CategoryOf(number
 
 void ResultTally::CountNoAnswer() { Raise(noAnswer_); }
 
-std::uint8_t ResultTally::ErrorTotal() const {
-    int sum = noAnswer_.value_or(0);
-    for (const Counter& errors : errors_) sum += errors.value_or(0);
-    return static_cast<std::uint8_t>(sum);
-}
-
 Text CounterText(const Counter& counter) {
     return counter ? Digits(static_cast<std::uint32_t>(*counter)) : Text{};
 }

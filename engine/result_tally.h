@@ -1,5 +1,6 @@
 #pragma once
-// Errors and shown items per rule category, plus the items left without an answer.
+// Errors and shown items per rule category, plus the items left without an answer. The round's
+// error count is the round's own (drill_round.h); these are its categories.
 
 #include <cstdint>
 #include <optional>
@@ -28,8 +29,6 @@ public:
     Counter CategoryErrors(int category) const { return errors_.at(Index(category)); }
     Counter CategoryShown(int category) const { return shown_.at(Index(category)); }
     Counter NoAnswerCount() const { return noAnswer_; }
-    // The unsigned 8-bit sum of every category's errors and the no-answer count.
-    std::uint8_t ErrorTotal() const;
 
 private:
     static std::size_t Index(int category) { return static_cast<std::size_t>(category - 1); }

@@ -9,12 +9,12 @@
 #include <cstddef>
 
 #include "engine/item_bank.h"
-#include "windows/layout.h"
+#include "ui/layout.h"
 
 namespace result_window {
 
-using namespace drillwin;
-using namespace drillwin::rows;
+using namespace drillui;
+using namespace drillui::rows;
 
 // Every label in MS Sans Serif 12 pt bold. Captions and "из" take the window's ground; the value
 // labels keep the toolkit's label ground and centre their digits.

@@ -4,8 +4,8 @@
 # round of Tavrel and Luzema's first sentences by keyboard under Orca (tests/speech/orca_listen.sh:
 # a private X server, buses and Orca, nothing heard), prints what Orca said (SPEECH) after each press
 # (MARK), and checks every press for exactly the phrases it must make. The last line is PASS or FAIL;
-# the exit status follows it. Takes about two minutes after the build: every press is given a second
-# to be heard. SPEECH_LOG=FILE keeps the output of orca_listen.sh.
+# the exit status follows it. Takes about a minute after the build: after each press the driver waits
+# until Orca has heard it. SPEECH_LOG=FILE keeps the output of orca_listen.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -24,6 +24,7 @@ esac
 
 missing=()
 for package in "${packages[@]}"; do
+  # dpkg-query fails for a package it has never heard of: that package is missing too.
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done

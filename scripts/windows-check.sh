@@ -72,12 +72,11 @@ setup=$out/$name-setup.exe
 msi=$out/$name-x64.msi
 
 # registry: answer keys
-# The keys, as xdotool names them, that give the first and the second answer of an item of PROGRAM.
+# The keys, as xdotool names them, that give the first and the second answer of an item of PROGRAM,
+# from the table of the programs that the building machine's build writes.
 answer_keys() {
-  case $1 in
-    luzema) echo "ctrl+Return ctrl+Return" ;; # the sentence checked as it stands
-    *) echo "1 2" ;;
-  esac
+  echo "$(bash scripts/programs.sh "$1" first_answer_key "$out/host")" \
+    "$(bash scripts/programs.sh "$1" second_answer_key "$out/host")"
 }
 
 step "1. The programs' files and signatures"

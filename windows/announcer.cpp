@@ -8,19 +8,20 @@
 
 #include "windows/form_window.h"
 #include "windows/status_line.h"
+#include "windows/text.h"
 
 namespace drillwin {
 
 namespace {
 
-Texts TextsOf(const FormWindow& window) {
-    Texts texts;
+drillui::Texts TextsOf(const FormWindow& window) {
+    drillui::Texts texts;
     for (const ControlRow& row : window.Layout().controls) {
         const QWidget* control = window.Control(row.name);
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            texts[row.name] = label->text();
+            texts[row.name] = ToText(label->text());
         } else if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
-            texts[row.name] = box->toPlainText();
+            texts[row.name] = ToText(box->toPlainText());
         }
     }
     return texts;
@@ -49,7 +50,8 @@ private:
         if (read_) return;
         read_ = true;
         window_.removeEventFilter(this);
-        Announce(&window_, WindowPhrase(window_.Layout(), window_.ValueHeadings(), TextsOf(window_), window_.PrintedLines()));
+        Announce(&window_, ToQString(drillui::WindowPhrase(window_.Layout(), window_.ValueHeadings(), TextsOf(window_),
+                                                           window_.PrintedLines())));
         deleteLater();
     }
 
@@ -67,10 +69,10 @@ void Announcer::PressStarting(const FormWindow& main) {
 
 void Announcer::SayChanges(FormWindow& main) {
     if (!before_) return;
-    Texts now = TextsOf(main);
-    const QString phrase = ChangePhrase(main.Layout(), main.ValueHeadings(), *before_, now);
+    drillui::Texts now = TextsOf(main);
+    const drillui::Phrase phrase = drillui::ChangePhrase(main.Layout(), main.ValueHeadings(), *before_, now, itemLabel_);
     before_ = std::move(now);
-    Announce(&main, phrase);
+    Announce(&main, ToQString(phrase));
 }
 
 void Announcer::PressFinished(FormWindow& main) {

@@ -1,11 +1,11 @@
 #pragma once
 // What the windows tell a screen reader beyond what it finds by itself (windows/status_line.h):
 // after each press, what the press changed in the main window; when a rules or result window opens,
-// its text (windows/phrases.h).
+// its text (ui/phrases.h).
 
 #include <optional>
 
-#include "windows/phrases.h"
+#include "ui/phrases.h"
 
 namespace drillwin {
 
@@ -15,6 +15,9 @@ class FormWindow;
 // secondary window as a whole when it opens.
 class Announcer {
 public:
+    // The item label is read as the item, its gap said as a word (ui/program.h).
+    explicit Announcer(std::optional<drill::Control> itemLabel) : itemLabel_(itemLabel) {}
+
     // Around the press: notes the main window's texts before it, and says at its end what changed.
     void PressStarting(const FormWindow& main);
     void PressFinished(FormWindow& main);
@@ -27,7 +30,8 @@ public:
 
 private:
     // The main window's texts before the press: only during a press, and only with a listener.
-    std::optional<Texts> before_;
+    std::optional<drillui::Texts> before_;
+    std::optional<drill::Control> itemLabel_;
 };
 
 }  // namespace drillwin

@@ -6,7 +6,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include <cmath>
 #include <memory>
 
 namespace drillwin {
@@ -18,10 +17,6 @@ const QPalette& DesignPalette() {
     }();
     return palette;
 }
-
-int Pixels(int twips) { return twips / TwipsPerPixel; }
-
-int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QString ResolveFamily(std::string_view family) {
     // The list of installed faces, not hasFamily: that runs fontconfig's substitution rules for each
@@ -63,8 +58,8 @@ QFont MakeFont(const Font& font, const Font& windowFont) {
 
 QColor MakeColour(Colour colour, const QColor& fallback) {
     if (colour.isDefault) return fallback;
-    return QColor(static_cast<int>(colour.bgr & 0xFF), static_cast<int>((colour.bgr >> 8) & 0xFF),
-                  static_cast<int>((colour.bgr >> 16) & 0xFF));
+    const drillui::Rgb rgb = drillui::ToRgb(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 }  // namespace drillwin

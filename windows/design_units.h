@@ -9,15 +9,23 @@
 
 #include <string_view>
 
-#include "windows/layout.h"
+#include "ui/layout.h"
+#include "ui/units.h"
 
 namespace drillwin {
 
-// Whole pixels at 96 dots per inch: 15 twips to a pixel.
-int Pixels(int twips);
-// A font's size in points as pixels at 96 dots per inch, so that the twips layouts keep fitting
-// whatever logical DPI the screen reports.
-int PixelSize(double points);
+// The tables' terms, as the window layer uses them.
+using drill::Control;
+using drill::Form;
+using drillui::Align;
+using drillui::Colour;
+using drillui::ControlRow;
+using drillui::Font;
+using drillui::FormLayout;
+using drillui::Kind;
+using drillui::Pixels;
+using drillui::PixelSize;
+
 QColor MakeColour(Colour colour, const QColor& fallback);
 // The control's font, or the window's where the control names none.
 QFont MakeFont(const Font& font, const Font& windowFont);

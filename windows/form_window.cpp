@@ -28,7 +28,7 @@ void SetColours(QWidget* widget, QPalette::ColorRole ground, QColor back, QColor
 
 }  // namespace
 
-FormWindow::FormWindow(const FormLayout& layout) : layout_(layout), headings_(FindHeadings(layout)) {
+FormWindow::FormWindow(const FormLayout& layout) : layout_(layout), headings_(drillui::FindHeadings(layout)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ToQString(layout.caption));
     if (!layout.icon.empty()) setWindowIcon(Pictures().WindowIcon(layout.icon));
@@ -106,7 +106,7 @@ void FormWindow::SetFocusOrder() {
 }
 
 void FormWindow::NameValueLabels() {
-    for (const auto& [value, heading] : headings_) Control(value)->setAccessibleName(heading);
+    for (const auto& [value, heading] : headings_) Control(value)->setAccessibleName(ToQString(heading));
 }
 
 void FormWindow::SetCaption(drill::Control name, const QString& text) {
@@ -114,13 +114,13 @@ void FormWindow::SetCaption(drill::Control name, const QString& text) {
     if (!label) return;
     label->setText(text);
     if (const auto heading = headings_.find(name); heading != headings_.end()) {
-        label->setAccessibleName(text.isEmpty() ? heading->second : heading->second + QLatin1Char(' ') + text);
+        label->setAccessibleName(ToQString(drillui::ValueName(heading->second, ToText(text))));
     }
 }
 
-QStringList FormWindow::PrintedLines() const {
-    QStringList lines;
-    for (const PrintedLine& line : printed_) lines << line.text;
+std::vector<std::u16string> FormWindow::PrintedLines() const {
+    std::vector<std::u16string> lines;
+    for (const PrintedLine& line : printed_) lines.push_back(ToText(line.text));
     return lines;
 }
 

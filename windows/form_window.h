@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
-#include "windows/layout.h"
-#include "windows/phrases.h"
+#include "ui/phrases.h"
+#include "windows/design_units.h"
 #include "windows/picture_store.h"
 
 class QAbstractButton;
@@ -41,9 +41,9 @@ public:
     // Replaces a label's text; a value label's spoken name follows, read with its heading.
     void SetCaption(drill::Control label, const QString& text);
     // The caption each value label is read after ("Сделано  ошибок:").
-    const Headings& ValueHeadings() const { return headings_; }
+    const drillui::Headings& ValueHeadings() const { return headings_; }
     // The lines printed into the window, in the order they were first printed.
-    QStringList PrintedLines() const;
+    std::vector<std::u16string> PrintedLines() const;
     void PlotPoint(int x, int y);
     void PrintLine(const QString& text);
 
@@ -71,7 +71,7 @@ private:
     const FormLayout& layout_;
     std::map<drill::Control, QWidget*> controls_;
     std::vector<std::pair<int, QWidget*>> focusOrder_;  // tab index, control
-    const Headings headings_;
+    const drillui::Headings headings_;
     QPoint printPosition_;
     std::vector<PrintedLine> printed_;
 };

@@ -15,7 +15,6 @@ namespace drillwin {
 using drill::MainWindow;
 using drill::ResultWindow;
 using drill::RulesWindow;
-using drill::SentenceBox;
 
 namespace {
 
@@ -32,6 +31,7 @@ QMessageBox::Icon IconOf(drill::MessageStyle style) {
 
 ProgramWindows::ProgramWindows(const ProgramDescription& program)
     : drill_(program.makeDrill(*this)),
+      announcer_(program.itemLabel),
       keyboard_(program.keys, [this] { return drill_->State(); }),
       preparation_(windows_, [this] { PrepareMessageBox(); }),
       windows_(program.forms, [this](FormWindow& window) { Wire(window); }) {}
@@ -69,16 +69,16 @@ void ProgramWindows::Wire(FormWindow& window) {
 
 QWidget* ProgramWindows::Window(Form form) const { return windows_.Open(form); }
 
-QPlainTextEdit* ProgramWindows::TextBox() const {
-    return qobject_cast<QPlainTextEdit*>(windows_.Main().Control(SentenceBox));
+QPlainTextEdit* ProgramWindows::TextBox(Control box) const {
+    return qobject_cast<QPlainTextEdit*>(windows_.Main().Control(box));
 }
 
 void ProgramWindows::SetCaption(Form form, Control label, drill::TextView text) {
     if (FormWindow* window = windows_.Open(form)) window->SetCaption(label, ToQString(text));
 }
 
-drill::Text ProgramWindows::GetText(Control) {
-    const QPlainTextEdit* box = TextBox();
+drill::Text ProgramWindows::GetText(Control textBox) {
+    const QPlainTextEdit* box = TextBox(textBox);
     if (!box) return {};
     // The raw text keeps every character as typed (toPlainText would turn no-break spaces into
     // blanks); only the block breaks that Enter makes read back as the line breaks they are.
@@ -87,8 +87,8 @@ drill::Text ProgramWindows::GetText(Control) {
     return ToText(text);
 }
 
-void ProgramWindows::SetText(Control, drill::TextView text) {
-    if (QPlainTextEdit* box = TextBox()) box->setPlainText(ToQString(text));
+void ProgramWindows::SetText(Control textBox, drill::TextView text) {
+    if (QPlainTextEdit* box = TextBox(textBox)) box->setPlainText(ToQString(text));
 }
 
 QMessageBox* ProgramWindows::MessageBox() {

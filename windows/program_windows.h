@@ -50,7 +50,7 @@ public:
 private:
     // Connects a window, as it is built, to the drill, the screen reader and the keyboard.
     void Wire(FormWindow& window);
-    QPlainTextEdit* TextBox() const;
+    QPlainTextEdit* TextBox(Control box) const;
     QMessageBox* MessageBox();
     void PrepareMessageBox();
 

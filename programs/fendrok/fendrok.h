@@ -2,13 +2,13 @@
 // Fendrok: -н- or -нн- in adverbs, with its one-label rules window.
 
 #include "programs/fendrok/bank.h"
-#include "windows/layout.h"
-#include "windows/program.h"
+#include "ui/layout.h"
+#include "ui/program.h"
 
 namespace fendrok {
 
-extern const drillwin::FormLayout Forms[2];
+extern const drillui::FormLayout Forms[2];
 
-const drillwin::ProgramDescription& Program();
+const drillui::ProgramDescription& Program();
 
 }  // namespace fendrok

@@ -2,8 +2,8 @@
 
 namespace fendrok {
 
-using namespace drillwin;
-using namespace drillwin::rows;
+using namespace drillui;
+using namespace drillui::rows;
 
 namespace {
 

@@ -2,13 +2,13 @@
 // Gondila: its drill, its main, rules and result windows.
 
 #include "programs/gondila/bank.h"
-#include "windows/layout.h"
-#include "windows/program.h"
+#include "ui/layout.h"
+#include "ui/program.h"
 
 namespace gondila {
 
-extern const drillwin::FormLayout Forms[3];
+extern const drillui::FormLayout Forms[3];
 
-const drillwin::ProgramDescription& Program();
+const drillui::ProgramDescription& Program();
 
 }  // namespace gondila

@@ -3,8 +3,8 @@
 
 namespace gondila {
 
-using namespace drillwin;
-using namespace drillwin::rows;
+using namespace drillui;
+using namespace drillui::rows;
 
 namespace {
 

@@ -1,21 +1,21 @@
 #include "programs/gondila/gondila.h"
 
-#include "engine/controls.h"
+#include "engine/drill_session.h"
 
 namespace gondila {
 
 namespace {
 
 // The letters of the answers, typed in either keyboard layout; "ё (е)" takes both its letters.
-constexpr drillwin::AnswerLetters Letters[] = {
+constexpr drillui::AnswerLetters Letters[] = {
     {drill::FirstAnswerButton, u"о"},
     {drill::SecondAnswerButton, u"ёе"},
 };
 
 }  // namespace
 
-const drillwin::ProgramDescription& Program() {
-    static const drillwin::ProgramDescription program = drillwin::ChoiceDrillProgram(Forms, Profile, Letters);
+const drillui::ProgramDescription& Program() {
+    static const drillui::ProgramDescription program = drillui::ChoiceDrillProgram(Forms, Profile, Letters);
     return program;
 }
 

@@ -2,8 +2,8 @@
 
 namespace luzema {
 
-using namespace drillwin;
-using namespace drillwin::rows;
+using namespace drillui;
+using namespace drillui::rows;
 
 namespace {
 

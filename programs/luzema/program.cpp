@@ -4,11 +4,11 @@
 
 namespace luzema {
 
-const drillwin::ProgramDescription& Program() {
-    static const drillwin::ProgramDescription program{
+const drillui::ProgramDescription& Program() {
+    static const drillui::ProgramDescription program{
         Forms, [](drill::Platform& platform) { return std::make_unique<drill::CommaDrill>(Bank(), MessageTitle, platform); },
         // The pupil answers in the sentence itself: Ctrl+Enter there checks it.
-        {{}, drillwin::AnswerBox{drill::SentenceBox, u"Предложение", drill::CheckButton}}};
+        {{}, drillui::AnswerBox{drill::SentenceBox, u"Предложение", drill::CheckButton}}};
     return program;
 }
 

@@ -39,6 +39,7 @@ const drill::DrillProfile Profile{
     .EndMessage = u"Опрос окончен. Посмотрите результат.",
     .WarningIcon = MessageStyle::Plain,
     .EndIcon = MessageStyle::Plain,
+    .WrongAnswer = drill::WrongAnswerWrites::FullTextThenCount,
     .Categories = Categories,
 };
 

@@ -2,13 +2,13 @@
 // Mirskav: its drill, its main, rules and result windows.
 
 #include "programs/mirskav/bank.h"
-#include "windows/layout.h"
-#include "windows/program.h"
+#include "ui/layout.h"
+#include "ui/program.h"
 
 namespace mirskav {
 
-extern const drillwin::FormLayout Forms[3];
+extern const drillui::FormLayout Forms[3];
 
-const drillwin::ProgramDescription& Program();
+const drillui::ProgramDescription& Program();
 
 }  // namespace mirskav

@@ -3,8 +3,8 @@
 namespace mirskav {
 
 // "-н-" and "-нн-" are no single letters: the digits 1 and 2 alone answer from the keyboard.
-const drillwin::ProgramDescription& Program() {
-    static const drillwin::ProgramDescription program = drillwin::ChoiceDrillProgram(Forms, Profile);
+const drillui::ProgramDescription& Program() {
+    static const drillui::ProgramDescription program = drillui::ChoiceDrillProgram(Forms, Profile);
     return program;
 }
 

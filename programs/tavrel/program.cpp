@@ -1,21 +1,21 @@
 #include "programs/tavrel/tavrel.h"
 
-#include "engine/controls.h"
+#include "engine/drill_session.h"
 
 namespace tavrel {
 
 namespace {
 
 // The letters of the answers, typed in either keyboard layout.
-constexpr drillwin::AnswerLetters Letters[] = {
+constexpr drillui::AnswerLetters Letters[] = {
     {drill::FirstAnswerButton, u"е"},
     {drill::SecondAnswerButton, u"и"},
 };
 
 }  // namespace
 
-const drillwin::ProgramDescription& Program() {
-    static const drillwin::ProgramDescription program = drillwin::ChoiceDrillProgram(Forms, Profile, Letters);
+const drillui::ProgramDescription& Program() {
+    static const drillui::ProgramDescription program = drillui::ChoiceDrillProgram(Forms, Profile, Letters);
     return program;
 }
 

@@ -2,13 +2,13 @@
 // Tavrel: пре- or при-, with its rules window.
 
 #include "programs/tavrel/bank.h"
-#include "windows/layout.h"
-#include "windows/program.h"
+#include "ui/layout.h"
+#include "ui/program.h"
 
 namespace tavrel {
 
-extern const drillwin::FormLayout Forms[2];
+extern const drillui::FormLayout Forms[2];
 
-const drillwin::ProgramDescription& Program();
+const drillui::ProgramDescription& Program();
 
 }  // namespace tavrel

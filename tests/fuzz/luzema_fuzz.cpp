@@ -1,8 +1,8 @@
 // Fuzz target: Luzema's comma drill driven by arbitrary presses and arbitrary UTF-16 text left in the
 // text box (lone surrogates, NUL, line and paragraph separators, text of any length), run beside
 // the model. Any difference in the platform operations, the labels, the text box or the counters,
-// or a broken invariant, aborts with a report. Built with libFuzzer by scripts/fuzz.sh; the corpus
-// in tests/fuzz/corpus is replayed by the test suite.
+// or a broken invariant, aborts with a report. Built with libFuzzer as luzema_fuzz, which
+// scripts/fuzz.sh runs; the corpus in tests/fuzz/corpus is replayed by the test suite.
 //
 // Input: the first byte picks the random values of the draw; then operations, one byte each:
 //   0 "Начало"  1 "Повтор, если текст испорчен"  2 "Запятые расставлены"  3 "Ещё предложение"

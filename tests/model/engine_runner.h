@@ -8,7 +8,7 @@
 #include "engine/drill.h"
 #include "tests/model/sequences.h"
 
-namespace drillwin {
+namespace drillui {
 struct ProgramDescription;
 }
 
@@ -23,7 +23,7 @@ struct ProgramUnderTest {
     // Builds the program's drill on a platform, as its main window does.
     std::function<std::unique_ptr<drill::Drill>(drill::Platform&)> MakeDrill;
     // The program's windows; null for the banks that only the engine checks use.
-    const drillwin::ProgramDescription* Windows = nullptr;
+    const drillui::ProgramDescription* Windows = nullptr;
 };
 
 // After every step: the platform operations of the press, every label and the text box, the

@@ -11,7 +11,7 @@
 #include "engine/drill_session.h"
 #include "tests/model/program_facts.h"
 #include "tests/model/programs_under_test.h"
-#include "tests/support/all_programs.h"
+#include "programs/registry.h"
 
 namespace model {
 namespace {
@@ -59,7 +59,7 @@ TEST_P(EveryProgram, AgreesWithTheModelOnRandomSequences) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram, ::testing::ValuesIn([] {
                              std::vector<std::string> names;
-                             for (const auto& program : drillwin::testing::AllPrograms()) names.emplace_back(program.name);
+                             for (const auto& program : programs::All()) names.emplace_back(program.name);
                              return names;
                          }()),
                          [](const auto& info) { return info.param; });
@@ -92,6 +92,7 @@ const drill::DrillProfile kTallied{
     .SecondOption = u"е",
     .MessageTitle = u"Три",
     .EndMessage = u"Опрос окончен. Посмотрите результат.",
+    .WrongAnswer = drill::WrongAnswerWrites::FullTextThenCount,
     .Categories = kTwoCategories,
 };
 const drill::SentenceBank kSentences(kTwoSentences);
@@ -119,6 +120,7 @@ ProgramFacts TalliedFacts() {
     facts.EndMessage = u"Опрос окончен. Посмотрите результат.";
     facts.WarningStyle = 0;
     facts.EndStyle = 0;
+    facts.CountBeforeFullText = false;
     facts.Categories = {{1, 2, Control::Label6, Control::Label23}, {3, 3, Control::Label13, Control::Label24}};
     facts.Items = Items(kTallied.Bank);
     facts.Buttons[5] = "Результат";

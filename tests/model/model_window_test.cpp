@@ -46,15 +46,15 @@ TEST(WindowFaultsAreFound, AndShrunkToAShortSequence) {
     const ProgramUnderTest& tavrel = *FindProgram("Tavrel");
     struct Case {
         const char* name;
-        std::function<void(drillwin::ControlRow&)> alter;
+        std::function<void(drillui::ControlRow&)> alter;
         std::size_t longestShrunk;
     };
     const Case cases[] = {
         // The error count lands in no label.
-        {"error count label renamed", [](drillwin::ControlRow& row) { if (row.name == Control::Label5) row.name = Control::Label9; }, 3},
+        {"error count label renamed", [](drillui::ControlRow& row) { if (row.name == Control::Label5) row.name = Control::Label9; }, 3},
         // The two answer buttons send each other's click.
         {"answer buttons crossed",
-         [](drillwin::ControlRow& row) {
+         [](drillui::ControlRow& row) {
              if (row.name == Control::Command3) row.name = Control::Command4;
              else if (row.name == Control::Command4) row.name = Control::Command3;
          },
@@ -62,11 +62,11 @@ TEST(WindowFaultsAreFound, AndShrunkToAShortSequence) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<drillwin::FormLayout> forms(tavrel.Windows->forms.begin(), tavrel.Windows->forms.end());
-        std::vector<drillwin::ControlRow> rows(forms[0].controls.begin(), forms[0].controls.end());
-        for (drillwin::ControlRow& row : rows) c.alter(row);
+        std::vector<drillui::FormLayout> forms(tavrel.Windows->forms.begin(), tavrel.Windows->forms.end());
+        std::vector<drillui::ControlRow> rows(forms[0].controls.begin(), forms[0].controls.end());
+        for (drillui::ControlRow& row : rows) c.alter(row);
         forms[0].controls = rows;
-        const drillwin::ProgramDescription altered{forms, tavrel.Windows->makeDrill};
+        const drillui::ProgramDescription altered{forms, tavrel.Windows->makeDrill};
         const ProgramUnderTest program{tavrel.Facts, tavrel.MakeDrill, &altered};
         const Runner run = [&program](const Sequence& sequence) { return RunOnWindows(program, sequence); };
         const RunFigures figures = CheckMany(program.Facts, Reach::Windows, run, 1, 50);

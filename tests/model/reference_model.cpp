@@ -122,13 +122,12 @@ void Model::AnswerItem(const Text& option) {
     if (answerCount_ == 1 && option != current_.CorrectOption) {
         RaiseError(current_.Number);
         SetCaption(Form::Form1, Control::Label8, kErrorMark);
-        if (facts_.HasResultWindow()) {
-            // With result categories the full text comes before the count.
-            SetCaption(Form::Form1, Control::Label1, current_.FullText);
+        if (facts_.CountBeforeFullText) {
             SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
+            SetCaption(Form::Form1, Control::Label1, current_.FullText);
         } else {
-            SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
             SetCaption(Form::Form1, Control::Label1, current_.FullText);
+            SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
         }
         return;
     }
@@ -184,26 +183,16 @@ void Model::LoadItem() {
     if (facts_.HasResultWindow()) Raise(categoryShown_[static_cast<std::size_t>(CategoryOf(number) - 1)]);
 }
 
+// One error count for the round, raised once for each item at most; the result categories tally
+// beside it.
 void Model::RaiseError(int number) {
-    if (!facts_.HasResultWindow()) {
-        ++errorCount_;
-        return;
-    }
-    Raise(categoryErrors_[static_cast<std::size_t>(CategoryOf(number) - 1)]);
-    int sum = noAnswer_.value_or(0);
-    for (const Counter& errors : categoryErrors_) sum += errors.value_or(0);
-    errorCount_ = sum % 256;
+    ++errorCount_;
+    if (facts_.HasResultWindow()) Raise(categoryErrors_[static_cast<std::size_t>(CategoryOf(number) - 1)]);
 }
 
 void Model::RaiseNoAnswer() {
-    if (!facts_.HasResultWindow()) {
-        ++errorCount_;
-        return;
-    }
-    Raise(noAnswer_);
-    int sum = noAnswer_.value_or(0);
-    for (const Counter& errors : categoryErrors_) sum += errors.value_or(0);
-    errorCount_ = sum % 256;
+    ++errorCount_;
+    if (facts_.HasResultWindow()) Raise(noAnswer_);
 }
 
 int Model::CategoryOf(int number) const {
@@ -244,7 +233,7 @@ void Model::CheckCommas() {
         SetCaption(Form::Form1, Control::Label1, kRight);
         return;
     }
-    errorCount_ = (errorCount_ + 1) % 256;
+    ++errorCount_;
     SetCaption(Form::Form1, Control::Label8, answer);
     SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
     SetCaption(Form::Form1, Control::Label1, kWrong);
@@ -259,7 +248,7 @@ void Model::NextSentence() {
     SetCaption(Form::Form1, Control::Label8, u"");
     SetCaption(Form::Form1, Control::Label1, u"");
     if (answerCount_ == 0 && position_ <= facts_.N) {
-        errorCount_ = (errorCount_ + 1) % 256;
+        ++errorCount_;
         SetCaption(Form::Form1, Control::Label5, Number(errorCount_));
     }
     answerCount_ = 0;

@@ -58,6 +58,9 @@ struct ProgramFacts {
     Text EndMessage;
     int WarningStyle = 0;  // 0, 48 or 64, as the message box styles are numbered
     int EndStyle = 0;
+    // After a wrong first answer's error mark: the error count written before the full text, or
+    // after it.
+    bool CountBeforeFullText = true;
     std::vector<Category> Categories;  // not empty: the program has the result window
     std::vector<PrintedRule> RuleLines;
     std::vector<ChoiceItem> Items;     // choice drills, in bank order

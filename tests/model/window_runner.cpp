@@ -99,8 +99,8 @@ std::string MessageDifference(const std::vector<SeenMessage>& expected, const st
     return out.str();
 }
 
-const drillwin::FormLayout* LayoutOf(const drillwin::ProgramDescription& description, Form form) {
-    for (const drillwin::FormLayout& layout : description.forms) {
+const drillui::FormLayout* LayoutOf(const drillui::ProgramDescription& description, Form form) {
+    for (const drillui::FormLayout& layout : description.forms) {
         if (layout.form == form) return &layout;
     }
     return nullptr;
@@ -108,7 +108,7 @@ const drillwin::FormLayout* LayoutOf(const drillwin::ProgramDescription& descrip
 
 // Every label of every window against the model, which windows stand open, the text box.
 std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windows,
-                             const drillwin::ProgramDescription& description) {
+                             const drillui::ProgramDescription& description) {
     std::ostringstream out;
     if (windows.Ended() != model.Ended()) out << (model.Ended() ? "the program did not end; " : "the program ended; ");
     for (const Form form : {Form::Form1, Form::Form2, Form::Form3}) {
@@ -118,12 +118,12 @@ std::string ScreenDifference(const Model& model, drillwin::ProgramWindows& windo
             out << Name(form) << (open ? " is open" : " is not open") << "; ";
             continue;
         }
-        const drillwin::FormLayout* layout = LayoutOf(description, form);
+        const drillui::FormLayout* layout = LayoutOf(description, form);
         if (!open || !layout) continue;
         // The design captions, overwritten by whatever the drill has written since the window opened.
         std::map<Control, Text> expected;
-        for (const drillwin::ControlRow& row : layout->controls) {
-            if (row.kind == drillwin::Kind::Label) expected[row.name] = Text(row.caption);
+        for (const drillui::ControlRow& row : layout->controls) {
+            if (row.kind == drillui::Kind::Label) expected[row.name] = Text(row.caption);
         }
         for (const auto& [key, text] : model.Captions()) {
             if (key.first == form) expected[key.second] = text;
@@ -151,8 +151,8 @@ Outcome RunOnWindows(const ProgramUnderTest& program, const Sequence& sequence) 
     const ProgramFacts& facts = program.Facts;
     Recorder recorder;
     recorder.randomScript.assign(sequence.Random.begin(), sequence.Random.end());
-    const drillwin::ProgramDescription& own = *program.Windows;
-    const drillwin::ProgramDescription tapped{own.forms, [&recorder, &own](drill::Platform& windows) {
+    const drillui::ProgramDescription& own = *program.Windows;
+    const drillui::ProgramDescription tapped{own.forms, [&recorder, &own](drill::Platform& windows) {
                                                   recorder.windows = &windows;
                                                   return own.makeDrill(recorder);
                                               }};

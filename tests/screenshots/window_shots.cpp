@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/all_programs.h"
+#include "programs/registry.h"
 #include "windows/application.h"
 #include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
@@ -57,10 +57,10 @@ private:
     std::mt19937 generator_;
 };
 
-bool SaveWindows(const drillwin::testing::NamedProgram& program, const QString& folder) {
+bool SaveWindows(const programs::Registered& program, const QString& folder) {
     const QString prefix = folder + QLatin1Char('/') + QString::fromLatin1(program.name.data(), program.name.size());
     SeededPlatform seeded;
-    drillwin::ProgramDescription description = program.program();
+    drillui::ProgramDescription description = program.program();
     description.makeDrill = [&seeded, original = description.makeDrill](drill::Platform& windows) {
         seeded.windows = &windows;
         return original(seeded);
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
     const std::vector<std::string> named(argv + 2, argv + argc);
     bool saved = true;
-    for (const drillwin::testing::NamedProgram& program : drillwin::testing::AllPrograms()) {
+    for (const programs::Registered& program : programs::All()) {
         if (named.empty() || std::find(named.begin(), named.end(), program.name) != named.end()) {
             saved &= SaveWindows(program, folder);
         }

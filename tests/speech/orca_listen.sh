@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Hears what Orca says while a program is used: tests/speech/orca_listen.sh COMMAND [ARG...]
 # Starts a private X server, a D-Bus session bus, the accessibility bus and Orca (speech and braille
-# devices off, its debug log on), and runs COMMAND there; COMMAND starts and drives the program and
-# prints "MARK <text>" before each press. At the end every phrase Orca spoke is printed in order as
+# devices off, its debug log on), and runs COMMAND there; COMMAND starts and drives the program,
+# prints "MARK <text>" before each press, and finds Orca's debug log in ORCA_LISTEN_LOG, to wait until
+# a press is heard. At the end every phrase Orca spoke is printed in order as
 # "SPEECH <phrase>", mixed with the MARK lines at the moment they were printed; COMMAND's other lines
 # go straight through. Everything started here is stopped at the end, also on failure or timeout.
 # Exit status: COMMAND's (124 when it ran out of time), 2 when the listener could not start.
@@ -31,11 +32,14 @@ stop_all() {
   local pids
   pids=$(descendants $$)
   if [[ -n $pids ]]; then  # one word a process
+    # Some may end by themselves before the signal reaches them; those that are left are told again.
     kill $pids 2>/dev/null || true
     for _ in {1..25}; do alive $pids || break; sleep 0.2; done
     kill -KILL $pids 2>/dev/null || true
   fi
-  [[ -z ${ORCA_DEBUG_LOG:-} ]] || cp "$log" "$ORCA_DEBUG_LOG" 2>/dev/null || true
+  if [[ -n ${ORCA_DEBUG_LOG:-} ]] && ! cp "$log" "$ORCA_DEBUG_LOG"; then
+    echo "orca_listen: Orca's log could not be kept in $ORCA_DEBUG_LOG" >&2
+  fi
   rm -rf "$work"
 }
 trap stop_all EXIT
@@ -48,7 +52,7 @@ wait_for() {  # wait_for SECONDS PID WHAT COMMAND...: polls COMMAND until it suc
   until "$@"; do
     if ! kill -0 "$pid" 2>/dev/null || ((SECONDS >= deadline)); then
       echo "orca_listen: $what did not start" >&2
-      cat "$work"/*.out >&2 2>/dev/null || true
+      cat "$work"/*.out >&2 2>/dev/null || true  # what those started so far have written
       exit 2
     fi
     sleep 0.2
@@ -101,6 +105,7 @@ stamp_marks() {  # MARK lines to the marks file with the time they came, other l
 touch "$work/marks"
 status=0
 # In the background, so that a signal to the listener is handled at once.
+export ORCA_LISTEN_LOG=$log
 { timeout --kill-after=10 "$command_timeout" "$@" | stamp_marks; } &
 wait $! || status=$?
 [[ $status -ne 124 ]] || echo "orca_listen: $1 did not end within $command_timeout s" >&2

@@ -30,7 +30,7 @@
 namespace drillwin::testing {
 
 // The program under test; each program's build generates this one function.
-const ProgramDescription& TestedProgram();
+const drillui::ProgramDescription& TestedProgram();
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/controls.h"
+#include "engine/drill_session.h"
 #include "engine/result_tally.h"
 
 namespace drill::testing {

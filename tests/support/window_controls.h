@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include "engine/comma_drill.h"
 #include "engine/controls.h"
 #include "windows/program_windows.h"
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/controls.h"
+#include "engine/drill_session.h"
 #include "windows/form_window.h"
 #include "windows/text.h"
 

@@ -13,7 +13,7 @@
 
 #include "engine/comma_drill.h"
 #include "engine/item_bank.h"
-#include "windows/layout.h"
+#include "ui/layout.h"
 #include "tests/support/window_controls.h"
 #include "windows/program_windows.h"
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "engine/drill.h"
-#include "tests/support/all_programs.h"
+#include "programs/registry.h"
 #include "tests/support/window_testing.h"
 #include "windows/form_window.h"
 #include "windows/program_windows.h"
@@ -83,7 +83,7 @@ Shown FirstPresses(ProgramWindows& windows) {
     return shown;
 }
 
-class PreparedWindows : public ::testing::TestWithParam<NamedProgram> {
+class PreparedWindows : public ::testing::TestWithParam<programs::Registered> {
 protected:
     const ProgramDescription& Program() const { return GetParam().program(); }
 };
@@ -191,7 +191,7 @@ TEST_P(PreparedWindows, AnEndedProgramPreparesNothingMore) {
     EXPECT_EQ(HiddenWindow(Form::Form2), nullptr) << "the closed rules window was prepared again after the end";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryProgram, PreparedWindows, ::testing::ValuesIn(AllPrograms()),
+INSTANTIATE_TEST_SUITE_P(EveryProgram, PreparedWindows, ::testing::ValuesIn(programs::All()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

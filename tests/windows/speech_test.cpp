@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/controls.h"
+#include "engine/drill_session.h"
 #include "programs/luzema/luzema.h"
 #include "programs/tavrel/tavrel.h"
 #include "tests/model/programs_under_test.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/all_programs.h"
+#include "programs/registry.h"
 #include "windows/design_units.h"
 #include "windows/picture_drawing.h"
 #include "windows/picture_store.h"
@@ -53,7 +53,7 @@ std::vector<Svg> EverySvg() {
         {QStringLiteral(":/drill/warning.svg"), true, {std::begin(StoredBoxIconSizes), std::end(StoredBoxIconSizes)}},
         {QStringLiteral(":/drill/information.svg"), true, {std::begin(StoredBoxIconSizes), std::end(StoredBoxIconSizes)}},
     };
-    for (const testing::NamedProgram& program : testing::AllPrograms()) {
+    for (const programs::Registered& program : programs::All()) {
         for (const FormLayout& layout : program.program().forms) {
             const auto known = [&](const QString& path) {
                 return std::any_of(svgs.begin(), svgs.end(), [&](const Svg& svg) { return svg.path == path; });
@@ -71,7 +71,7 @@ std::vector<Svg> EverySvg() {
 
 TEST(StoredDrawings, AreTheSvgDrawnNowAtEveryStoredRatioAndSize) {
     const std::vector<Svg> svgs = EverySvg();
-    ASSERT_GT(svgs.size(), 2u + testing::AllPrograms().size()) << "every program's picture and icon";
+    ASSERT_GT(svgs.size(), 2u + programs::All().size()) << "every program's picture and icon";
     for (const Svg& svg : svgs) {
         for (const qreal value : svg.stored) {
             SCOPED_TRACE(svg.path.toStdString() + " at " + std::to_string(value));

@@ -14,6 +14,9 @@
 namespace drillwin {
 namespace {
 
+using drillui::DefaultColour;
+using drillui::SansSerif;
+
 constexpr std::string_view Picture = ":/test/picture.svg";
 const QString PicturePath = QString::fromLatin1(Picture.data(), Picture.size());
 

@@ -20,7 +20,7 @@ namespace {
 using drill::Control;
 using drill::Form;
 using drillwin::testing::SeenMessage;
-using namespace drillwin::rows;
+using namespace drillui::rows;
 
 const QString Title = QStringLiteral("Правописание Fendrok на -о и -е");
 constexpr const char* Rule =

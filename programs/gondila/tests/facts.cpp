@@ -16,6 +16,7 @@ model::ProgramFacts Facts() {
     facts.EndMessage = u"Опрос окончен. Посмотрите результат.";
     facts.WarningStyle = model::PlainStyle;
     facts.EndStyle = model::PlainStyle;
+    facts.CountBeforeFullText = false;
     facts.Categories = {
         {1, 10, drill::Control::Label6, drill::Control::Label23},
         {11, 15, drill::Control::Label13, drill::Control::Label24},

@@ -36,7 +36,7 @@ protected:
 // What the rules window must look like: its pale ground with the ten lines, each beginning at its
 // point, in the window's font and text colour.
 QImage ExpectedRules(const QWidget& window) {
-    const drillwin::FormLayout& layout = Forms[1];
+    const drillui::FormLayout& layout = Forms[1];
     QImage image(window.size(), QImage::Format_RGB32);
     image.fill(drillwin::MakeColour(layout.back, Qt::white));
     QPainter painter(&image);

@@ -2,4 +2,6 @@
 #include <unistd.h>
 #include <sys/stat.h>
 #include <QString>
+#include "windows/form_window.h"
+static QSettings settings;
 static long Pages() { return sysconf(_SC_PHYS_PAGES); }

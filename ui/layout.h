@@ -7,7 +7,7 @@
 
 #include "engine/platform.h"
 
-namespace drillwin {
+namespace drillui {
 
 using drill::Control;
 using drill::Form;
@@ -73,7 +73,7 @@ struct FormLayout {
 
 constexpr int TwipsPerPixel = 15;
 
-// Short names for writing the tables: `using namespace drillwin::rows;` in a layout file.
+// Short names for writing the tables: `using namespace drillui::rows;` in a layout file.
 namespace rows {
 using enum drill::Control;
 constexpr Kind Button = Kind::Button;
@@ -83,4 +83,4 @@ constexpr Align Left = Align::Left;
 constexpr Align Centre = Align::Centre;
 }  // namespace rows
 
-}  // namespace drillwin
+}  // namespace drillui

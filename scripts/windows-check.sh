@@ -134,6 +134,11 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 wait_until 10 test -s "$check/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$check/display")
 
+# Starts a program, its output dropped, and lets it go: stop_wine ends it.
+in_background() {
+  "$@" >/dev/null 2>&1 &
+  disown
+}
 # Ends every Wine program and waits until Wine has gone; that none was running is no error.
 stop_wine() {
   wineserver -k 2>/dev/null || true
@@ -208,7 +213,7 @@ folder=$portable/$name
 for program in $programs; do
   read -r first_answer second_answer < <(answer_keys "$program")
   started=$(date +%s%N)
-  wine "$folder/$program.exe" >/dev/null 2>&1 &
+  in_background wine "$folder/$program.exe"
   if ! main=$(wait_for_window "$program"); then
     fail "$program: no window"
     stop_wine
@@ -234,7 +239,7 @@ for program in $programs; do
 
   # A picture of the window in Wine's own desktop, which draws the window's frame as Windows does:
   # "Начало" and the second answer.
-  wine explorer /desktop=drill,760x600 "$folder/$program.exe" >/dev/null 2>&1 &
+  in_background wine explorer /desktop=drill,760x600 "$folder/$program.exe"
   if wait_until 20 has_desktop; then
     desktop=$(desktop_of)
     empty=$(picture "$desktop")
@@ -288,7 +293,7 @@ entries() {
 entry_count() { entries | grep -c . || [[ $? == 1 ]]; }
 # A program of the installation starts, and keeps running for two seconds.
 starts_and_stays() {
-  wine "$installed/$1.exe" >/dev/null 2>&1 &
+  in_background wine "$installed/$1.exe"
   if ! wait_until 20 has_window "$1"; then
     fail "the installed $1 does not start"
   elif wait_until 2 has_no_window "$1"; then
@@ -404,13 +409,13 @@ done
 for program in $programs; do
   starts_and_stays "$program"
 done
-echo "  installed over the setup's installation: the same $(find "$installed" -type f | wc -l) files and $(ls "$menu" | wc -l) Start-menu entries, one uninstall entry"
+echo "  installed over the setup's installation: the same $(find "$installed" -type f | wc -l) files and $(ls "$(menu_folders)" | wc -l) Start-menu entries, one uninstall entry"
 values "$msi_entry"
 
 # A newer package upgrades it in place; the older one then refuses to go back.
 newer=$version.1
 newer_msi=$check/$name.1-x64.msi
-bash scripts/windows-msi.sh "$stage" "$settings" "$newer_msi" "$newer"
+bash scripts/windows-msi.sh "$PWD/$stage" "$settings" "$newer_msi" "$newer"
 verify "$newer_msi"
 msiexec_quietly /i "$newer_msi" || fail "the newer package: msiexec exited with $?"
 newer_entry=$(entries)
@@ -424,7 +429,7 @@ fi
 [[ "$(entries)" == "$newer_entry" ]] || fail "the older package changed the installation"
 # The refusal as msiexec shows it to someone who runs the package: a box with the message, pictured
 # (build-windows/screenshots/msi-refusal.png), then closed.
-wine msiexec /i "$msi" /qb >/dev/null 2>&1 &
+in_background wine msiexec /i "$msi" /qb
 if box=$(wait_for_window msiexec) && settled "$box"; then
   import -window "$box" "$out/screenshots/msi-refusal.png"
   xdotool windowfocus --sync "$box" && xdotool key Return

@@ -7,7 +7,7 @@
 # DRILL_SIGNING_CERT and DRILL_SIGNING_KEY are set.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-folder=$1 settings=$2 msi=$3 version=${4:-}
+folder=$(cd "$1" && pwd) settings=$2 msi=$3 version=${4:-}
 
 die() {
   echo "windows-msi: $*" >&2

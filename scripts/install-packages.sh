@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the programs and the tests need; installs nothing that is
 # already there. Works as root and as a user with sudo.
 #   install-packages.sh            the Linux build and its tests
-#   install-packages.sh windows    also the cross build for Windows and its installer
+#   install-packages.sh windows    also the cross build for Windows, its installers and their signing
 #   install-packages.sh wine       also what runs and checks the Windows build under Wine
 #   install-packages.sh speech     also what hears the programs through a screen reader (Orca)
 #   install-packages.sh web        also what builds the web edition and checks it in a browser
@@ -17,8 +17,9 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
 )
 case "${1:-}" in
-  windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils) ;;
-  wine) packages+=(wine wine64 xdotool x11-utils imagemagick unzip) ;;
+  windows) packages+=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools googletest nsis zip xz-utils wixl msitools
+    osslsigncode openssl) ;;
+  wine) packages+=(wine wine64 xdotool x11-utils imagemagick unzip msitools osslsigncode openssl) ;;
   speech) packages+=(orca at-spi2-core dbus xdotool procps python3) ;;
   web)
     packages+=(emscripten fonttools python3-brotli python3 chromium chromium-driver python3-selenium)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the programs for 64-bit Windows on this Debian machine and packs them:
 #   scripts/windows-package.sh   -> build-windows/drill-programs-VERSION-setup.exe   (installer)
+#                                   build-windows/drill-programs-VERSION-x64.msi     (Windows Installer)
 #                                   build-windows/drill-programs-VERSION-windows.zip (portable)
 # Qt for Windows is built once from Debian's own Qt source with the MinGW-w64 cross compiler and
 # kept in ~/.cache/drill-programs (or $DRILL_CACHE), keyed by its version and options; the first
@@ -8,6 +9,9 @@
 # DRILL_WINDOWS_TESTS=1 also cross-builds the test suite (scripts/windows-check.sh runs it).
 # DRILL_WINDOWS_IF_CACHED=1 builds only when that Qt is in the cache, and otherwise says so and
 # exits with status 3.
+# DRILL_SIGNING_CERT and DRILL_SIGNING_KEY (PEM; DRILL_SIGNING_PASSWORD for the key's password) sign
+# every program and library, the setup, its uninstaller and the MSI (scripts/windows-sign.sh). The
+# three files are made aside and put in place together, so that a run that fails leaves none of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,6 +48,13 @@ fi
 
 bash scripts/install-packages.sh windows
 qt_folder || { echo "windows-package: apt knows no qt6-base-dev-tools" >&2; exit 1; }
+if [[ -n "${DRILL_SIGNING_CERT:-}${DRILL_SIGNING_KEY:-}" ]]; then
+  bash scripts/windows-sign.sh --check
+  signing=1
+else
+  echo "Unsigned: DRILL_SIGNING_CERT and DRILL_SIGNING_KEY are not set (docs/windows.md, Signing)"
+  signing=0
+fi
 
 # apt-get source needs a deb-src entry: the machine's own Debian sources, as sources.
 add_source_entries() {
@@ -88,10 +99,11 @@ build_qt() {
 [[ -d "$qt" ]] || build_qt
 echo "Qt for Windows: $qt"
 
-# The drawing tool runs on this machine: a native build of it alone.
+# The drawing tool runs on this machine: a native build of it, and of the table of the programs
+# that scripts/windows-check.sh reads.
 cmake -S . -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRILL_BUILD_TESTS=OFF \
   -DDRILL_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$out/host" --target store_pictures >/dev/null
+cmake --build "$out/host" --target store_pictures program_registry_table >/dev/null
 
 tests=OFF
 [[ "${DRILL_WINDOWS_TESTS:-0}" == 1 ]] && tests=ON
@@ -143,22 +155,37 @@ cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 sed "s/@QT_VERSION@/$qt_version/" cmake/windows/licenses.txt >"$stage/licenses/README.txt"
 
+rm -f "$out/$name-setup.exe" "$out/$name-x64.msi" "$out/$name-windows.zip"
+if [[ $signing == 1 ]]; then
+  mapfile -t binaries < <(find "$stage" -name '*.exe' -o -name '*.dll' | sort)
+  # The timestamp server as the first file found it, so that one that cannot be reached is tried once.
+  DRILL_SIGNING_TIMESTAMP=$(bash scripts/windows-sign.sh "${binaries[@]}")
+  export DRILL_SIGNING_TIMESTAMP
+  sign=(-DSIGN="bash \"$PWD/scripts/windows-sign.sh\"")
+else
+  sign=()
+fi
+packing=$PWD/$out/packing
+rm -rf "$packing"
+mkdir -p "$packing"
+trap 'rm -rf "$packing"' EXIT
+
 # The portable zip: the folder as it stands, to run from wherever it is unpacked.
-rm -f "$out/$name-windows.zip"
-(cd "$out/stage" && zip -qr9 "../$name-windows.zip" "$name")
+(cd "$out/stage" && zip -qr9 "$packing/$name-windows.zip" "$name")
 
-# The installer, with the lists of the folder's files to install and to remove.
-{
-  while IFS= read -r folder; do
-    echo "  SetOutPath \"\$INSTDIR${folder:+\\${folder//\//\\}}\""
-    find "$stage/$folder" -maxdepth 1 -type f | sort | sed 's/^\(.*\)$/  File "\1"/'
-  done < <(cd "$stage" && find . -type d | sed 's|^\./\?||' | sort)
-} >"$out/install.nsh"
-{
-  (cd "$stage" && find . -type f | sed 's|^\./||' | sort) | sed 's|/|\\|g; s|^\(.*\)$|  Delete "$INSTDIR\\\1"|'
-  (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | sed 's|/|\\|g; s|^\(.*\)$|  RMDir "$INSTDIR\\\1"|'
-} >"$out/uninstall.nsh"
-makensis -V2 -INPUTCHARSET UTF8 -DOUTFILE="$PWD/$out/$name-setup.exe" -DINSTALL_LIST="$PWD/$out/install.nsh" \
-  -DUNINSTALL_LIST="$PWD/$out/uninstall.nsh" "$out/cross/installer.nsi" >/dev/null
+# The setup, with the lists of the folder's files to install and to remove.
+settings=$PWD/$out/cross/windows-installer.cmake
+cmake -DSTAGE="$stage" -DSETTINGS="$settings" -DOUTPUT="$packing" -P cmake/windows/InstallerSources.cmake
+if ! log=$(makensis -V2 -INPUTCHARSET UTF8 -DOUTFILE="$packing/$name-setup.exe" -DINSTALL_LIST="$packing/install.nsh" \
+  -DUNINSTALL_LIST="$packing/uninstall.nsh" "${sign[@]}" "$out/cross/installer.nsi" 2>&1); then
+  echo "$log" >&2
+  echo "windows-package: makensis failed" >&2
+  exit 1
+fi
 
-ls -l "$out/$name-setup.exe" "$out/$name-windows.zip" | awk '{print $9 ": " $5 " bytes"}'
+bash scripts/windows-msi.sh "$stage" "$settings" "$packing/$name-x64.msi"
+
+for file in "$name-setup.exe" "$name-x64.msi" "$name-windows.zip"; do
+  mv "$packing/$file" "$out/$file"
+  echo "$out/$file: $(stat -c %s "$out/$file") bytes"
+done

@@ -17,7 +17,7 @@ for tool in wixl msibuild msiinfo iconv cmake; do
   command -v "$tool" >/dev/null || die "$tool is missing (bash scripts/install-packages.sh windows)"
 done
 
-work=$(mktemp -d "$(dirname "$msi")/.msi-XXXXXX")
+work=$(mktemp -d "$(cd "$(dirname "$msi")" && pwd)/.msi-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cmake -DSTAGE="$folder" -DSETTINGS="$settings" -DOUTPUT="$work" ${version:+-DVERSION="$version"} \
   -P "$here/../cmake/windows/InstallerSources.cmake"
